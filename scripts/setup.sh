@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that ZAVType needs to build, run and test, and nothing when all are
+# already there. Works as root or as a user with sudo.
+set -euo pipefail
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-multimedia-dev libgl-dev
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xdotool imagemagick fonts-dejavu-core
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

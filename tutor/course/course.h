@@ -1,0 +1,40 @@
+#pragma once
+// The loaded course: exercise lines grouped in titled sections, read from a course file.
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zav {
+
+class CCourse {
+public:
+    // Reads the course file at `path` (an empty path reloads the stored one). Returns false when
+    // the file cannot be opened, and then leaves the course exactly as it was.
+    bool Load(const std::string& path);
+    // Builds the model from a course file's text (CR LF already read as LF).
+    void Parse(std::string_view text);
+
+    // Lookups; every one of them stays inside the tables, whatever the index or the course.
+    std::string ExerciseLine(int index) const;
+    std::string SectionTitleOfExercise(int exercise) const;
+    std::string SectionTitle(int section) const;
+    int SectionOfExercise(int exercise) const;
+    int SectionStart(int section) const;  // 0..SectionCount()
+    int ExerciseCount() const { return static_cast<int>(exercises_.size()); }
+    int SectionCount() const { return static_cast<int>(sections_.size()); }
+    const std::string& Path() const { return path_; }
+    // The file-name part of the path: the name the help viewer knows the course by.
+    std::string FileName() const;
+    bool Loaded() const { return loaded_; }
+
+private:
+    std::vector<std::string> exercises_;
+    std::vector<std::string> sections_;
+    std::vector<int> sectionStart_;
+    std::vector<int> exerciseSection_;
+    std::string path_;
+    bool loaded_ = false;
+};
+
+}  // namespace zav
