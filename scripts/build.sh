@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
-# Configures and builds ZAVType in ./build (Release with debug info). Extra arguments go to cmake.
+# Configures and builds ZAVType (RelWithDebInfo). Usage: build.sh [--sanitize] [cmake args...]
+# The normal build goes to ./build; --sanitize builds everything with AddressSanitizer and
+# UndefinedBehaviorSanitizer into ./build-sanitize.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-"$(dirname "$0")/setup.sh"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build build
+dir=build
+args=()
+if [ "${1:-}" = "--sanitize" ]; then
+    shift
+    dir=build-sanitize
+    args+=(-DZAV_SANITIZE=ON)
+fi
+scripts/setup.sh
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${args[@]}" "$@" >/dev/null
+cmake --build "$dir"

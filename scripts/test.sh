@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test.
+# Usage: test.sh [--sanitize]   (--sanitize: the same tests built with ASan and UBSan)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh
-cd build
+dir=build
+if [ "${1:-}" = "--sanitize" ]; then
+    dir=build-sanitize
+    export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+fi
+scripts/build.sh "$@"
+cd "$dir"
 ctest --output-on-failure -j2
