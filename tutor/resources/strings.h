@@ -19,6 +19,10 @@ inline constexpr char kUnexpectedFormat[] = "Formato de archivo no esperado.";
 // Typing view.
 
 // Statistics and report.
+inline constexpr char kGradeBien[] = "Bien";
+inline constexpr char kGradeRegular[] = "Regular";
+inline constexpr char kGradeMal[] = "Mal";
+inline constexpr char kRowError[] = "ERROR";
 
 // Dialogs.
 
