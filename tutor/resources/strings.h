@@ -15,6 +15,9 @@ inline constexpr char kImportantFileMissing[] =
 
 // Progress document.
 inline constexpr char kUnexpectedFormat[] = "Formato de archivo no esperado.";
+inline constexpr char kAccessDenied[] = "Acceso denegado a %1.";
+inline constexpr char kCannotOpenDocument[] = "Imposible abrir documento.";
+inline constexpr char kCannotSaveDocument[] = "Imposible guardar documento.";
 
 // Typing view.
 

@@ -1,0 +1,52 @@
+#include "tutor/course/document.h"
+
+#include <algorithm>
+
+#include "tutor/app/config.h"
+
+namespace zav {
+
+void CZAVTypeDoc::ApplyNew(const CConfig& config) {
+    confirmAdvance = config.auto_check;
+    fontName = config.font_name;
+    fontSize = config.font_size;
+    keyboardLayout = 0;
+    goodLimit = 0.1f;
+    badLimit = 0.2f;
+    autoAdvance = config.auto_advance;
+    autoNum = config.auto_num;
+    autoType = config.auto_type;
+    soundOn = config.audio == 1;
+    kind = CourseExercise;
+    exercise = 0;
+    okThreshold = config.ok_thresh;
+    ResetStats();
+}
+
+void CZAVTypeDoc::AddTurn(const CTurnRecord& record) {
+    auto& history = stats.history;
+    std::move_backward(history.begin(), history.end() - 1, history.end());
+    history[0] = record;
+    stats.historyCount =
+        std::min(std::max(stats.historyCount, 0) + 1, CProgressStats::kHistorySize);
+}
+
+std::string CZAVTypeDoc::LettersInRange(float low, float high) const {
+    std::string letters;
+    for (int code = 0; code < 256; ++code) {
+        if (code == ' ' || stats.letterCorrect[code] <= 0) continue;
+        // The ratio in double precision against the limits' float values: 1/5 lies below 0.2f.
+        const double ratio =
+            static_cast<double>(stats.letterErrors[code]) / stats.letterCorrect[code];
+        if (low <= ratio && ratio <= high) letters.push_back(static_cast<char>(code));
+    }
+    return letters;
+}
+
+void CZAVTypeDoc::ResetStats() {
+    stats.letterErrors.fill(0);
+    stats.letterCorrect.fill(0);
+    stats.historyCount = 0;
+}
+
+}  // namespace zav

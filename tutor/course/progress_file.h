@@ -1,0 +1,70 @@
+#pragma once
+// The progress file (".zav"): the document's fields in a fixed order, little-endian, strings
+// with a length prefix, no header. Saving replaces the file only once the new one is complete.
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "tutor/course/document.h"
+
+namespace zav {
+
+// Where the writer's bytes go. Write returns false when the bytes could not all be written.
+class CByteSink {
+  public:
+    virtual ~CByteSink() = default;
+    virtual bool Write(std::string_view bytes) = 0;
+};
+
+class CStringSink : public CByteSink {
+  public:
+    bool Write(std::string_view bytes) override {
+        bytes_.append(bytes);
+        return true;
+    }
+    const std::string& Bytes() const { return bytes_; }
+
+  private:
+    std::string bytes_;
+};
+
+enum class ProgressStatus { Ok, CannotOpen, CannotWrite, Truncated };
+
+struct ProgressResult {
+    ProgressStatus status = ProgressStatus::Ok;
+    // The text to show, from the tutor's texts (Windows-1252); may hold "%1" for the file.
+    std::string text;
+    std::filesystem::path file;
+    // Reading only: the course path stored in the file; the caller loads it (an empty path
+    // reloads the current course).
+    std::string coursePath;
+
+    bool Ok() const { return status == ProgressStatus::Ok; }
+    // `text` with "%1" replaced by the file's path as bytes.
+    std::string Message() const;
+};
+
+// Writes the document's fields in file order, the course path last. False as soon as the sink
+// fails.
+bool WriteProgress(const CZAVTypeDoc& doc, std::string_view coursePath, CByteSink& sink);
+std::string EncodeProgress(const CZAVTypeDoc& doc, std::string_view coursePath);
+
+// Reads the fields into `doc` (not its course nor okThreshold). Values outside their ranges are
+// brought into range. A file that ends early gives Truncated and leaves `doc` untouched: the
+// caller shows the text and makes a New document.
+ProgressResult DecodeProgress(std::string_view bytes, CZAVTypeDoc& doc);
+ProgressResult ReadProgress(const std::filesystem::path& file, CZAVTypeDoc& doc);
+
+// Puts a sink between the writer and the file being written; tests use it to make the write
+// fail part-way.
+using SinkFilter = std::function<std::unique_ptr<CByteSink>(CByteSink& file)>;
+
+// Writes a temporary file in the target's folder and renames it over `file`, so that a failed or
+// interrupted save leaves the old file as it was. The course path written is the course's.
+ProgressResult SaveProgress(const CZAVTypeDoc& doc, const std::filesystem::path& file,
+                            const SinkFilter& filter = {});
+
+}  // namespace zav
