@@ -254,6 +254,11 @@ ProgressResult ReadProgress(const std::filesystem::path& file, CZAVTypeDoc& doc)
 
 ProgressResult SaveProgress(const CZAVTypeDoc& doc, const std::filesystem::path& file,
                             const SinkFilter& filter) {
+    return SaveProgress(doc, doc.course.Path(), file, filter);
+}
+
+ProgressResult SaveProgress(const CZAVTypeDoc& doc, std::string_view coursePath,
+                            const std::filesystem::path& file, const SinkFilter& filter) {
     // Write beside the real file when the name is a link, so the link survives the rename.
     std::error_code error;
     std::filesystem::path target = file;
@@ -274,7 +279,7 @@ ProgressResult SaveProgress(const CZAVTypeDoc& doc, const std::filesystem::path&
     FileSink fileSink(fd);
     std::unique_ptr<CByteSink> filtered = filter ? filter(fileSink) : nullptr;
     CByteSink& sink = filtered ? *filtered : fileSink;
-    const bool written = WriteProgress(doc, doc.course.Path(), sink);
+    const bool written = WriteProgress(doc, coursePath, sink);
     const bool closed = fileSink.Close();
     if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
         const int reason = errno;

@@ -66,5 +66,8 @@ using SinkFilter = std::function<std::unique_ptr<CByteSink>(CByteSink& file)>;
 // interrupted save leaves the old file as it was. The course path written is the course's.
 ProgressResult SaveProgress(const CZAVTypeDoc& doc, const std::filesystem::path& file,
                             const SinkFilter& filter = {});
+// The same with the course path given: for a document whose course is not loaded.
+ProgressResult SaveProgress(const CZAVTypeDoc& doc, std::string_view coursePath,
+                            const std::filesystem::path& file, const SinkFilter& filter = {});
 
 }  // namespace zav

@@ -1,0 +1,26 @@
+// zavtool course FILE: the course model as the tutor builds it from FILE.
+#include "tutor/course/course.h"
+#include "zavtool/commands.h"
+
+namespace zav::tool {
+
+int RunCourse(Args args) {
+    if (args.size() != 1) return Fail("usage: zavtool course FILE");
+    if (args[0].empty()) return Fail("no course file given");
+    CCourse course;
+    if (!course.Load(args[0])) return Fail("cannot read course file " + args[0]);
+
+    Out("sections=" + std::to_string(course.SectionCount()) +
+        " exercises=" + std::to_string(course.ExerciseCount()) + "\n");
+    for (int s = 0; s < course.SectionCount(); ++s) {
+        Out("S\t" + std::to_string(s) + "\t" + std::to_string(course.SectionStart(s)) + "\t" +
+            course.SectionTitle(s) + "\n");
+    }
+    for (int e = 0; e < course.ExerciseCount(); ++e) {
+        Out("E\t" + std::to_string(e) + "\t" + std::to_string(course.SectionOfExercise(e)) + "\t" +
+            course.ExerciseLine(e) + "\n");
+    }
+    return 0;
+}
+
+}  // namespace zav::tool
