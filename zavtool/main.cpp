@@ -24,6 +24,7 @@ constexpr Command kCommands[] = {
      RunNew},
     {"progress", "progress FILE.zav [--config FOLDER]   a progress file and its figures",
      RunProgress},
+    {"pages", "pages TABLE INDEX...           help page chosen for each exercise index", RunPages},
 };
 
 void PrintHelp(std::FILE* to) {

@@ -1,0 +1,26 @@
+// zavtool pages TABLE INDEX...: the help page the viewer chooses for each exercise index.
+#include <charconv>
+
+#include "helpviewer/page_table.h"
+#include "zavtool/commands.h"
+
+namespace zav::tool {
+
+int RunPages(Args args) {
+    if (args.size() < 2) return Fail("usage: zavtool pages TABLE INDEX...");
+    std::vector<int> indices;
+    for (const auto& arg : args.subspan(1)) {
+        int index = 0;
+        const auto [end, ec] = std::from_chars(arg.data(), arg.data() + arg.size(), index);
+        if (ec != std::errc() || end != arg.data() + arg.size()) {
+            return Fail("not an exercise index: " + arg);
+        }
+        indices.push_back(index);
+    }
+    const auto table = LoadPageTable(args[0]);
+    if (!table) return Fail("cannot read page table " + args[0]);
+    for (int index : indices) Out(SelectExercisePage(*table, index).value_or("-") + "\n");
+    return 0;
+}
+
+}  // namespace zav::tool
