@@ -47,3 +47,30 @@ inline constexpr char kNothingToPractise[] = "\xa1No hay letras por practicar!\n
 // Companion programs.
 
 }  // namespace zav::text
+// The evaluation report's pieces, in the order they are written.
+inline constexpr char kReportHead[] =
+    "<html><head><title>ZAV Type : Informe de Evaluaci\xf3n</title></head>"
+    "<body bgcolor=#ffffff><h2>ZAV Type : Informe de Evaluaci\xf3n</h2>";
+inline constexpr char kReportNames[] =
+    "<table><tr><td>Nombre:</td><td>%s</td><tr>\n"
+    "<tr><td>Nombre de curso:</td><td>%s</td></tr></table>";
+inline constexpr char kReportTurnsHead[] =
+    "<h2>Ejercicios</h2><table border=1>"
+    "<tr><td bgcolor=#eeeeee><b>Ejercicio</b></td><td bgcolor=#eeeeee><b>Errores</b></td>"
+    "<td bgcolor=#eeeeee><b>Duraci&oacute;n</b></td><td bgcolor=#eeeeee><b>% err</b></td>"
+    "<td bgcolor=#eeeeee><b>ppm</b></td><td bgcolor=#eeeeee><b>lpm</b></td>"
+    "<td bgcolor=#eeeeee><b>Errores</b></td></tr>";
+inline constexpr char kReportTurnsEnd[] = "</table>";
+inline constexpr char kReportTotalDuration[] = "Duraci&oacute;n en total: %dh %dm %2.2fs";
+inline constexpr char kReportSpeeds[] =
+    "<table><tr><td>Palabras por minuto:</td>"
+    "<td>\xdaltimas 20: %3.1f<br>\xdaltimas 100: %3.1f<br>Total: %3.1f</td></tr></table>";
+inline constexpr char kReportGrades[] =
+    "<table><tr><td align=\"top\">Precis&oacute;n de ejercicios:</td>"
+    "<td>Bien: %d<br>Regular: %d<br>Mal: %d</td></tr></table>";
+inline constexpr char kReportLettersHead[] =
+    "<h2>Precisi&oacute;n por letras</h2><table border=1>"
+    "<tr><td bgcolor=#eeeeee><b>Letra</b></td><td bgcolor=#eeeeee><b>Veces</b></td>"
+    "<td bgcolor=#eeeeee><b>%err</b></td></tr>";
+inline constexpr char kReportLettersEnd[] = "</table>";
+inline constexpr char kReportEnd[] = "</body></html>";
