@@ -13,6 +13,47 @@ inline constexpr char kConfigMissing[] =
 inline constexpr char kImportantFileMissing[] =
     "Could not find an important file - ZAVType will exit now";
 
+// Main window and start-up.
+inline constexpr char kAppName[] = "ZAVType Espa\xf1ol";
+inline constexpr char kOrganization[] = "Tallowmere Software";
+inline constexpr char kWindowTitle[] = "ZAVType";
+inline constexpr char kUntitled[] = "Sin t\xedtulo";
+inline constexpr char kSavePrompt[] = "\xbfGuardar cambios a %1?";
+inline constexpr char kProgressFilter[] = "ZAVTyp Files (*.zav)";
+inline constexpr char kLoadCourseTitle[] = "Abre curso differente";
+inline constexpr char kCourseNotOpened[] =
+    "No se puede abrir el archivo de curso %1. El curso y su progreso siguen como estaban.";
+inline constexpr char kVersionLine[] = "ZAVType Version 1.40-es";
+inline constexpr char kUsage[] = "Uso: ZAVType [archivo.zav]";
+inline constexpr char kMenuFile[] = "&Archivo";
+inline constexpr char kMenuNew[] = "&Nuevo\tCtrl+N";
+inline constexpr char kMenuOpen[] = "&Abrir..\tCtrl+A";
+inline constexpr char kMenuSave[] = "&Guardar\tCtrl+G";
+inline constexpr char kMenuSaveAs[] = "Guardar c&omo";
+inline constexpr char kMenuLoadCourse[] = "&Cargar Curso";
+inline constexpr char kMenuReport[] = "&Informe de evaluaci\xf3n";
+inline constexpr char kMenuExit[] = "&Salir";
+inline constexpr char kMenuView[] = "&Ver";
+inline constexpr char kMenuToolbar[] = "Barra de &herramientas";
+inline constexpr char kMenuStatusBar[] = "Barra de &estado";
+inline constexpr char kMenuSettings[] = "&Configuraci\xf3n";
+inline constexpr char kMenuFingers[] = "&Dedos..";
+inline constexpr char kMenuStatistics[] = "Es&tad\xedstica";
+inline constexpr char kMenuExercise[] = "&Ejercicio";
+inline constexpr char kMenuPrevious[] = "&Anterior";
+inline constexpr char kMenuNext[] = "&Siguiente";
+inline constexpr char kMenuRestart[] = "&Reempezar";
+inline constexpr char kMenuJump[] = "&Saltar a...";
+inline constexpr char kMenuPractice[] = "&Practicar...";
+inline constexpr char kMenuAutoAdvance[] = "&Avance autom\xe1tico";
+inline constexpr char kMenuImprove[] = "&Mejorar";
+inline constexpr char kMenuAboutDrillPlus[] = "Acerca de ZAV Drill &Plus";
+inline constexpr char kMenuHelp[] = "&Ayuda";
+inline constexpr char kMenuHelpPage[] = "&Ayuda";
+inline constexpr char kMenuTips[] = "&Mostrar consejos";
+inline constexpr char kMenuAbout[] = "&Acerca de";
+inline constexpr char kMenuWebSite[] = "Sitio &Intenet de ZAV Type";
+
 // Progress document.
 inline constexpr char kUnexpectedFormat[] = "Formato de archivo no esperado.";
 // The letters of a drill when there are none to practise; also the prompt of "&Mostrar consejos".
@@ -38,15 +79,6 @@ inline constexpr char kRowError[] = "ERROR";
 // The statistics graphs: the history table's header and the speed tab's caption.
 inline constexpr char kHistoryHeader[] = "Ec\terrs\ttiempo\t%err\tppm\tlpm\tErrs";
 inline constexpr char kSpeedCaption[] = "Palabras Por Minuto (total)";
-
-// Dialogs.
-inline constexpr char kEnterInteger[] = "Introduzca un n\xfamero entero.";
-inline constexpr char kEnterIntegerRange[] = "Introduzca un n\xfamero entero entre %d y %d.";
-inline constexpr char kNothingToPractise[] = "\xa1No hay letras por practicar!\n Entra algunas letras";
-
-// Companion programs.
-
-}  // namespace zav::text
 // The evaluation report's pieces, in the order they are written.
 inline constexpr char kReportHead[] =
     "<html><head><title>ZAV Type : Informe de Evaluaci\xf3n</title></head>"
@@ -74,3 +106,12 @@ inline constexpr char kReportLettersHead[] =
     "<td bgcolor=#eeeeee><b>%err</b></td></tr>";
 inline constexpr char kReportLettersEnd[] = "</table>";
 inline constexpr char kReportEnd[] = "</body></html>";
+
+// Dialogs.
+inline constexpr char kEnterInteger[] = "Introduzca un n\xfamero entero.";
+inline constexpr char kEnterIntegerRange[] = "Introduzca un n\xfamero entero entre %d y %d.";
+inline constexpr char kNothingToPractise[] = "\xa1No hay letras por practicar!\n Entra algunas letras";
+
+// Companion programs.
+
+}  // namespace zav::text
