@@ -77,11 +77,16 @@ std::string HtmlEscape(const std::string& text) {
 }
 
 std::string ReportText(const CZAVTypeDoc& doc, const std::string& documentPath) {
+    return ReportText(doc, documentPath, doc.course.Path());
+}
+
+std::string ReportText(const CZAVTypeDoc& doc, const std::string& documentPath,
+                       const std::string& coursePath) {
     const CProgressStats& stats = doc.stats;
     std::string out;
     out.reserve(16384);
     out += text::kReportHead;
-    out += NameTable(documentPath, doc.course.Path());
+    out += NameTable(documentPath, coursePath);
 
     out += text::kReportTurnsHead;
     const int entries = HistoryEntries(stats);
@@ -120,7 +125,10 @@ std::string ReportText(const CZAVTypeDoc& doc, const std::string& documentPath) 
 
 bool WriteReport(const std::filesystem::path& out, const CZAVTypeDoc& doc,
                  const std::string& documentPath) {
-    const std::string bytes = ReportText(doc, documentPath);
+    return WriteReportBytes(out, ReportText(doc, documentPath));
+}
+
+bool WriteReportBytes(const std::filesystem::path& out, const std::string& bytes) {
     std::ofstream file(out, std::ios::binary | std::ios::trunc);
     if (!file) return false;
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
