@@ -24,7 +24,8 @@ constexpr Command kCommands[] = {
      RunNew},
     {"progress", "progress FILE.zav [--config FOLDER]   a progress file and its figures",
      RunProgress},
-    {"drill", "drill [--fingers FILE] [--layout N] [--extra] [--count N] LETTERS   drills", RunDrill},
+    {"drill", "drill [--fingers FILE] [--layout N] [--extra] [--count N] LETTERS   drills",
+     RunDrill},
     {"report", "report FILE.zav OUT.html [--config FOLDER]   evaluation report", RunReport},
     {"pages", "pages TABLE INDEX...           help page chosen for each exercise index", RunPages},
 };
