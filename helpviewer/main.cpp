@@ -1,0 +1,80 @@
+// ZAVTHelp: shows the help pages of ZAVType and follows the tutor from exercise to exercise.
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <memory>
+
+#include "helpviewer/help_app.h"
+#include "helpviewer/help_window.h"
+#include "helpviewer/message_sink.h"
+#include "helpviewer/texts.h"
+#include "helpviewer/trace.h"
+
+namespace {
+
+struct Options {
+    bool help = false;
+    bool version = false;
+    bool bad = false;
+    QString trace;
+};
+
+Options ParseArguments(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--trace" && i + 1 < argc) {
+            options.trace = QString::fromLocal8Bit(argv[++i]);
+        } else {
+            options.bad = true;
+        }
+    }
+    return options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace zav::help;
+    namespace help_text = zav::help_text;
+    const Options options = ParseArguments(argc, argv);
+    if (options.help || options.bad) {
+        std::fputs(help_text::kUsage, options.bad ? stderr : stdout);
+        return options.bad ? 2 : 0;
+    }
+    if (options.version) {
+        std::printf("%s\n", help_text::kVersion);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(help_text::kProgramName);
+    const QString helpFolder = QDir(QCoreApplication::applicationDirPath()).filePath("help");
+
+    std::unique_ptr<CTrace> trace;
+    if (!options.trace.isEmpty()) trace = std::make_unique<CTrace>(options.trace);
+    CBoxMessageSink boxes(nullptr);
+    IMessageSink& messages = trace ? static_cast<IMessageSink&>(*trace) : boxes;
+
+    CHelpWindow window(helpFolder, messages);
+    if (trace) trace->Watch(*window.Browser());
+    // TM_QUIT_HELP ends the program at once, without closing the window the usual way.
+    CHelpApp helpApp(window, [](int status) {
+        std::fflush(nullptr);
+        ::_exit(status);
+    });
+    if (!helpApp.Receiver().IsOpen()) {
+        std::fprintf(stderr, "ZAVTHelp: no message port: %s\n",
+                     qPrintable(helpApp.Receiver().Error()));
+    }
+    window.show();
+    const int status = app.exec();
+    helpApp.ExitStep();
+    return status;
+}
