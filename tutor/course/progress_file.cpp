@@ -177,10 +177,11 @@ class FileSink : public CByteSink {
     bool Write(std::string_view bytes) override {
         return file_ && std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
     }
-    // Flushes to the disk and closes; false when any of it failed.
-    bool Close() {
+    // Flushes to the disk and closes; false when any of it failed. A file that is to be thrown
+    // away is closed without waiting for the disk.
+    bool Close(bool sync = true) {
         if (!file_) return false;
-        bool ok = std::fflush(file_) == 0 && ::fsync(fileno(file_)) == 0;
+        bool ok = std::fflush(file_) == 0 && (!sync || ::fsync(fileno(file_)) == 0);
         ok = std::fclose(file_) == 0 && ok;
         file_ = nullptr;
         return ok;
@@ -279,8 +280,9 @@ ProgressResult SaveProgress(const CZAVTypeDoc& doc, std::string_view coursePath,
     FileSink fileSink(fd);
     std::unique_ptr<CByteSink> filtered = filter ? filter(fileSink) : nullptr;
     CByteSink& sink = filtered ? *filtered : fileSink;
+    errno = 0;  // a failure of the sink itself names no reason
     const bool written = WriteProgress(doc, coursePath, sink);
-    const bool closed = fileSink.Close();
+    const bool closed = fileSink.Close(written);
     if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
         const int reason = errno;
         ::unlink(temporary.c_str());

@@ -9,9 +9,14 @@ namespace zav {
 std::optional<std::string> ReadBinaryFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    // A folder opens but throws on the first read: it is a file that cannot be read.
+    try {
+        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        if (in.bad()) return std::nullopt;
+        return bytes;
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt;
+    }
 }
 
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
