@@ -1,0 +1,148 @@
+// The viewer's window and application object in this process, driven by clicks on the real
+// toolbar and by messages through a real port.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "helpviewer/help_app.h"
+#include "helpviewer/help_window.h"
+#include "helpviewer/message_sink.h"
+#include "shared/messages.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace zav;
+using namespace std::chrono_literals;
+
+struct CRecordedMessages : help::IMessageSink {
+    QStringList shown;
+    void ShowMessage(const QString& text) override { shown << text; }
+};
+
+class HelpWindowTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        char pattern[] = "/tmp/zav_help_window_test_XXXXXX";
+        root_ = ::mkdtemp(pattern);
+        ::setenv("XDG_RUNTIME_DIR", root_.c_str(), 1);
+        fs::create_directories(root_ / "help");
+        for (const char* page : {"index.htm", "a.htm", "b.htm", "c.htm"}) {
+            std::ofstream(root_ / "help" / page) << "<html><body>" << page << "</body></html>";
+        }
+        std::ofstream(root_ / "help" / "Default") << "0:a.htm\n5:b.htm\n12:c.htm\n";
+        static int argc = 1;
+        static char name[] = "help_window_test";
+        static char* argv[] = {name, nullptr};
+        app_ = new QApplication(argc, argv);
+    }
+    static void TearDownTestSuite() { fs::remove_all(root_); }
+
+    void SetUp() override {
+        window_ = std::make_unique<help::CHelpWindow>(
+            QString::fromStdString((root_ / "help").native()), messages_);
+        window_->show();
+    }
+
+    void Click(const char* action) {
+        auto* bar = window_->findChild<QToolBar*>("toolBar");
+        QWidget* button = bar->widgetForAction(window_->findChild<QAction*>(action));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    QString OnScreen() const {
+        return fs::path(window_->Browser()->source().toLocalFile().toStdString())
+            .filename()
+            .c_str();
+    }
+
+    static inline fs::path root_;
+    static inline QApplication* app_ = nullptr;
+    CRecordedMessages messages_;
+    std::unique_ptr<help::CHelpWindow> window_;
+};
+
+TEST_F(HelpWindowTest, HasTheTitleSizeMenusAndToolbarOfTheViewer) {
+    EXPECT_EQ(window_->windowTitle(), QString::fromUtf8("Sin título - ZAVTHelp"));
+    EXPECT_EQ(window_->size(), QSize(780, 600));
+    QStringList menus;
+    for (QAction* a : window_->menuBar()->actions()) menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"&Ayuda", "&Ir"}));
+    QStringList buttons;
+    for (QAction* a : window_->findChild<QToolBar*>("toolBar")->actions()) {
+        buttons << (a->isSeparator() ? "|" : a->text());
+    }
+    EXPECT_EQ(buttons, (QStringList{"&Anterior", "&Siguiente", "|", "Contenido",
+                                    "&Ayuda de esta ejercicio"}));
+}
+
+TEST_F(HelpWindowTest, AHandStartedViewerNavigatesItsOwnHistory) {
+    EXPECT_EQ(OnScreen(), "index.htm");
+    Click("actionExerciseHelp");  // no exercise page yet: the contents stand in
+    EXPECT_EQ(OnScreen(), "index.htm");
+    window_->Browser()->setSource(QUrl::fromLocalFile(
+        QString::fromStdString((root_ / "help" / "a.htm").native())));  // a followed link
+    Click("actionBack");
+    EXPECT_EQ(OnScreen(), "index.htm");
+    Click("actionForward");
+    EXPECT_EQ(OnScreen(), "a.htm");
+    Click("actionContents");
+    EXPECT_EQ(OnScreen(), "index.htm");
+}
+
+TEST_F(HelpWindowTest, RememberedPagesWaitForTheExerciseButton) {
+    window_->LoadPageTable("Default");
+    EXPECT_EQ(window_->PageCount(), 3);
+    window_->SelectExercisePage(5, 0);
+    EXPECT_EQ(OnScreen(), "index.htm");
+    Click("actionExerciseHelp");
+    EXPECT_EQ(OnScreen(), "b.htm");
+    window_->SelectExercisePage(12, 1);
+    EXPECT_EQ(OnScreen(), "c.htm");
+    window_->SelectExercisePage(0, 2);  // any flag but 1 only remembers
+    EXPECT_EQ(OnScreen(), "c.htm");
+    Click("actionExerciseHelp");
+    EXPECT_EQ(OnScreen(), "a.htm");
+}
+
+TEST_F(HelpWindowTest, AMissingTableKeepsTheOneBefore) {
+    window_->LoadPageTable("Default");
+    window_->LoadPageTable("Nada");
+    EXPECT_EQ(
+        messages_.shown,
+        QStringList{QString::fromUtf8("ZAVType no puede accesar información de este ejercicio")});
+    EXPECT_EQ(window_->PageCount(), 3);
+}
+
+TEST_F(HelpWindowTest, ClosingTheViewerTellsTheTutorOnce) {
+    constexpr port::PortId kTutor = 0x7E000002, kViewer = 0x7E000003;
+    auto tutor = port::CPortSocket::Open(kTutor, nullptr);
+    ASSERT_TRUE(tutor);
+    int ended = -1;
+    help::CHelpApp helpApp(
+        *window_, [&](int status) { ended = status; }, kViewer);
+    ASSERT_TRUE(helpApp.Receiver().IsOpen());
+    ASSERT_TRUE(port::Post(kViewer, TM_TUTOR_THREAD, static_cast<std::int32_t>(kTutor), 0));
+    for (int i = 0; i < 50 && helpApp.TutorThreadId() == 0; ++i) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
+    EXPECT_EQ(helpApp.TutorThreadId(), kTutor);
+    window_->close();
+    helpApp.ExitStep();
+    helpApp.ExitStep();
+    EXPECT_EQ(tutor->Wait(1s), (port::Message{TM_HELP_CLOSED, 0, 0}));
+    EXPECT_FALSE(tutor->Wait(100ms));
+    EXPECT_EQ(ended, -1);
+}
+
+}  // namespace
