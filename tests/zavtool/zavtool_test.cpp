@@ -1,0 +1,147 @@
+// Runs the built zavtool on files of a private folder and checks what it prints.
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "tutor/course/textfile.h"
+#include "tutor/resources/strings.h"
+
+namespace zav {
+namespace {
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+class ZavtoolTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("zav-tool-" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(folder_ / name, std::ios::binary) << bytes;
+    }
+    // Arguments are passed in single quotes; the tests' own names hold none.
+    ToolRun Tool(const std::string& args) const {
+        const std::string err = Path("stderr");
+        const std::string command =
+            std::string("'") + ZAV_OUT_DIR "/zavtool' " + args + " 2>'" + err + "'";
+        ToolRun run;
+        std::FILE* pipe = ::popen(command.c_str(), "r");
+        if (!pipe) return run;
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+        const int status = ::pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = ReadBinaryFile(err).value_or("");
+        return run;
+    }
+    std::filesystem::path folder_;
+};
+
+TEST_F(ZavtoolTest, HelpListsTheCommands) {
+    const ToolRun run = Tool("--help");
+    EXPECT_EQ(run.status, 0);
+    for (const char* command : {"config", "course", "new", "progress"}) {
+        EXPECT_NE(run.out.find(std::string("  ") + command + " "), std::string::npos) << command;
+    }
+    EXPECT_EQ(Tool("frobnicate").status, 1);
+    EXPECT_EQ(Tool("").status, 1);
+}
+
+TEST_F(ZavtoolTest, ConfigPrintsTheEffectiveSettings) {
+    Write("config.txt",
+          "col_blobs:ff0000#blue\r\naudio:off\r\naffiliation:Escuela Espa\xf1"
+          "a\r\n"
+          "cursor_shape:|\r\nauto_num:9");
+    const ToolRun run = Tool("config '" + folder_.string() + "'");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out,
+              "col_bgnd=dde3e3\ncol_top_tl=bbbbbb\ncol_top_br=ffffff\ncol_status=aaa0a0\n"
+              "col_srce=1010aa\ncol_box=ffffff\ncol_bottom_tl=000000\ncol_bottom_br=000000\n"
+              "col_ex=10aa10\ncol_caret=000000\ncol_blobs=ff0000\ncursor_shape=false\n"
+              "cursor_flash=true\naffiliation=Escuela Espa\xf1"
+              "a\naudio=0\nauto_advance=1\n"
+              "auto_num=5\nauto_type=2\nauto_check=true\nok_thresh=0\nfont_name=MS San Serif\n"
+              "font_size=140\n");
+}
+
+TEST_F(ZavtoolTest, ConfigWithoutAFileGivesTheDefaultsAndTheMessage) {
+    const ToolRun run = Tool("config '" + Path("nothing") + "'");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, std::string(text::kConfigMissing) + "\n");
+    EXPECT_NE(run.out.find("col_blobs=0000ff\n"), std::string::npos);
+    EXPECT_NE(run.out.find("font_size=140\n"), std::string::npos);
+}
+
+TEST_F(ZavtoolTest, CourseListsSectionsAndExercises) {
+    Write("curso", "lead\n\tFila central\r\nasdf jkl\xf1\n\n\tFila superior\nqwer\nunfinished");
+    const ToolRun run = Tool("course '" + Path("curso") + "'");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "sections=3 exercises=4\n"
+              "S\t0\t0\t\nS\t1\t1\tFila central\nS\t2\t3\tFila superior\n"
+              "E\t0\t0\tlead\nE\t1\t1\tasdf jkl\xf1\nE\t2\t1\t\nE\t3\t2\tqwer\n");
+    const ToolRun missing = Tool("course '" + Path("none") + "'");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("none"), std::string::npos);
+}
+
+TEST_F(ZavtoolTest, NewThenProgress) {
+    Write("config.txt", "ok_thresh:2\nfont_name:Arial\n");
+    const std::string zav = Path("new.zav");
+    const ToolRun made =
+        Tool("new '" + zav + "' --config '" + folder_.string() + "' --course Courses/Curso");
+    ASSERT_EQ(made.status, 0) << made.err;
+    const std::string bytes = ReadBinaryFile(zav).value_or("");
+    EXPECT_EQ(bytes.size(), 5700u + 154 + 5 + 13);
+    EXPECT_EQ(bytes.substr(8, 6),
+              "\x05"
+              "Arial");
+
+    const ToolRun run = Tool("progress '" + zav + "' --config '" + folder_.string() + "'");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "includeExtraLetters=false\nconfirmAdvance=true\nfontName=Arial\nfontSize=140\n"
+              "keyboardLayout=0\ngoodLimit=0.100000001\nbadLimit=0.200000003\nautoAdvance=1\n"
+              "autoNum=2\nautoType=2\nsoundOn=true\nkind=0\nexercise=0\nanyOrderLetters=\n"
+              "inOrderText=\nhistoryCount=0\ncourse=Courses/Curso\ntotal=0h 0m 0.00s\n"
+              "wpm20=0.0\nwpm100=0.0\nwpmAll=0.0\ngrades=0 0 0\ngood=\nbad=\n");
+}
+
+TEST_F(ZavtoolTest, NewDefaultsToTheCourseBesideTheTool) {
+    ASSERT_EQ(Tool("new '" + Path("a.zav") + "'").status, 0);
+    const std::string bytes = ReadBinaryFile(Path("a.zav")).value_or("");
+    const std::string course = std::string(ZAV_OUT_DIR) + "/Courses/Default";
+    EXPECT_EQ(bytes.substr(bytes.size() - course.size()), course);
+}
+
+TEST_F(ZavtoolTest, TruncatedProgressFileFails) {
+    ASSERT_EQ(Tool("new '" + Path("a.zav") + "'").status, 0);
+    const std::string bytes = ReadBinaryFile(Path("a.zav")).value_or("");
+    Write("short.zav", bytes.substr(0, 3000));
+    const ToolRun run =
+        Tool("progress '" + Path("short.zav") + "' --config '" + folder_.string() + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(text::kUnexpectedFormat), std::string::npos);
+    EXPECT_EQ(Tool("progress '" + Path("none.zav") + "'").status, 1);
+}
+
+}  // namespace
+}  // namespace zav
