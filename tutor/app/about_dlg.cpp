@@ -1,0 +1,25 @@
+#include "tutor/app/about_dlg.h"
+
+#include <QPushButton>
+#include <QStyle>
+
+#include "ui_about_dlg.h"
+
+namespace zav::ui {
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::CAboutDlg>()) {
+    ui_->setupUi(this);
+    const QIcon icon = windowIcon().isNull()
+                           ? style()->standardIcon(QStyle::SP_MessageBoxInformation)
+                           : windowIcon();
+    ui_->icon->setPixmap(icon.pixmap(32, 32));
+    connect(ui_->ok, &QPushButton::clicked, this, &CAboutDlg::OnOk);
+}
+
+CAboutDlg::~CAboutDlg() = default;
+
+void CAboutDlg::OnOk() {
+    accept();
+}
+
+}  // namespace zav::ui

@@ -1,0 +1,43 @@
+// The tutor's entry point: --help and --version answer without a display; otherwise the
+// application starts with the progress file named on the command line, if any.
+#include <QApplication>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+#include "tutor/app/prompts.h"
+#include "tutor/app/qt_text.h"
+#include "tutor/app/zavtype_app.h"
+#include "tutor/resources/strings.h"
+
+namespace {
+
+void PrintHelp() {
+    std::puts(zav::ui::FromCp1252(zav::text::kCommandLineHelp).toLocal8Bit().constData());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const char* file = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            PrintHelp();
+            return 0;
+        }
+        if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
+            std::puts(zav::text::kVersionLine);
+            return 0;
+        }
+        if (argv[i][0] != '-' && !file) file = argv[i];
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(zav::ui::FromCp1252(zav::text::kOrganization));
+    QApplication::setApplicationName(zav::ui::FromCp1252(zav::text::kAppName));
+    zav::ui::CPrompts prompts;
+    zav::ui::CZAVTypeApp tutor(
+        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()), prompts);
+    if (!tutor.Start(file ? QString::fromLocal8Bit(file) : QString())) return 1;
+    return app.exec();
+}

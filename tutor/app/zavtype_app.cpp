@@ -1,0 +1,31 @@
+#include "tutor/app/zavtype_app.h"
+
+#include "tutor/app/main_frame.h"
+#include "tutor/app/prompts.h"
+#include "tutor/app/qt_text.h"
+#include "tutor/resources/strings.h"
+#include "tutor/typing/zavtype_view.h"
+
+namespace zav::ui {
+
+CZAVTypeApp::CZAVTypeApp(std::filesystem::path programFolder, CPrompts& prompts)
+    : documents_(doc_, config_, programFolder, prompts, recent_) {
+    if (!config_.Read(programFolder))
+        prompts.Message(FromCp1252(text::kConfigMissing), QMessageBox::Warning);
+    doc_.ApplyNew(config_);
+}
+
+CZAVTypeApp::~CZAVTypeApp() = default;
+
+bool CZAVTypeApp::Start(const QString& file) {
+    recent_.Load();
+    frame_ = std::make_unique<CMainFrame>(config_, documents_, documents_.Prompts(), recent_);
+    const bool ok =
+        file.isEmpty() ? documents_.NewDocument(true) : documents_.OpenDocument(file, true);
+    if (!ok) return false;
+    frame_->show();
+    frame_->View()->setFocus();
+    return true;
+}
+
+}  // namespace zav::ui

@@ -1,0 +1,43 @@
+#pragma once
+// The tutor's root: the settings read before any window, the single document, the recent-file
+// list and the main window, made in the order of the program's start-up.
+#include <QString>
+#include <filesystem>
+#include <memory>
+
+#include "tutor/app/config.h"
+#include "tutor/app/document_host.h"
+#include "tutor/app/recent_files.h"
+#include "tutor/course/document.h"
+
+namespace zav::ui {
+
+class CMainFrame;
+class CPrompts;
+
+class CZAVTypeApp {
+  public:
+    // Reads "config.txt" in `programFolder`; a missing file is reported at once, then every
+    // setting keeps its default.
+    CZAVTypeApp(std::filesystem::path programFolder, CPrompts& prompts);
+    ~CZAVTypeApp();
+
+    // Makes the main window and a new document, or opens `file` when one is given, then shows
+    // the window. False when start-up failed: the program ends with status 1.
+    bool Start(const QString& file = QString());
+
+    const CConfig& Config() const { return config_; }
+    CZAVTypeDoc& Document() { return doc_; }
+    CDocumentHost& Documents() { return documents_; }
+    CRecentFiles& Recent() { return recent_; }
+    CMainFrame* Frame() const { return frame_.get(); }
+
+  private:
+    CConfig config_;
+    CZAVTypeDoc doc_;
+    CRecentFiles recent_;
+    CDocumentHost documents_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+}  // namespace zav::ui

@@ -1,0 +1,221 @@
+#include "tutor/typing/zavtype_view.h"
+
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "tutor/app/qt_text.h"
+#include "tutor/course/exercise_text.h"
+
+namespace zav::ui {
+namespace {
+
+constexpr int kMargin = 50;  // boxes from the window's left and right edges
+constexpr int kTextLeft = 55;
+constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+
+// A one-pixel frame in the manner of a 3-D rectangle: top and left edges in one colour, bottom
+// and right edges in the other; `box` is right- and bottom-exclusive.
+void Draw3dRect(QPainter& p, const QRect& box, const QColor& topLeft, const QColor& bottomRight) {
+    const int l = box.left(), t = box.top(), r = box.left() + box.width() - 1,
+              b = box.top() + box.height() - 1;
+    p.fillRect(QRect(l, t, box.width() - 1, 1), topLeft);
+    p.fillRect(QRect(l, t, 1, box.height() - 1), topLeft);
+    p.fillRect(QRect(r, t, 1, box.height()), bottomRight);
+    p.fillRect(QRect(l, b, box.width(), 1), bottomRight);
+}
+
+// An ellipse that fills exactly the pixels of a box `size` wide centred on (x, y), outlined black.
+void DrawMark(QPainter& p, int x, int y, int size) {
+    const int half = size / 2;
+    p.drawEllipse(QRect(x - half, y - half, size - 1, size - 1));
+}
+
+}  // namespace
+
+CZAVTypeView::CZAVTypeView(const CConfig& config, CZAVTypeDoc& doc, QWidget* parent)
+    : QWidget(parent), config_(config), doc_(doc), engine_(doc, *this, clock_) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    timer_.setInterval(250);
+    connect(&timer_, &QTimer::timeout, this, [this] { engine_.Tick(); });
+    engine_.SetLineSource([this] { return ExerciseText(doc_, random_, fingers_); });
+    RefreshFont();
+}
+
+void CZAVTypeView::RefreshFont() {
+    font_ = QFont(QString::fromStdString(doc_.fontName));
+    font_.setPointSizeF(doc_.fontSize > 0 ? doc_.fontSize / 10.0 : 12.0);
+}
+
+QString CZAVTypeView::StatusText() const {
+    return FromCp1252(engine_.StatusText());
+}
+
+void CZAVTypeView::DrawExercise(bool full) {
+    if (canvas_.size() != size()) {
+        canvas_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        full = true;
+    }
+    const int right = width(), bottom = height(), mid = bottom / 2;
+    const QRect upperBox(kMargin, mid - 45, right - 2 * kMargin, 40);
+    const QRect typingBox(kMargin, mid + 5, right - 2 * kMargin, 40);
+    const QRect upperText(kTextLeft, mid - 40, right - kMargin - kTextLeft, 30);
+    const QRect typingText(kTextLeft, mid + 10, right - kMargin - kTextLeft, 30);
+    const QColor background = FromColorRef(config_.col_bgnd);
+    const QColor boxColor = FromColorRef(config_.col_box);
+
+    QPainter p(&canvas_);
+    p.setFont(font_);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    if (full) {
+        p.fillRect(canvas_.rect(), background);
+        Draw3dRect(p, upperBox, FromColorRef(config_.col_top_tl), FromColorRef(config_.col_top_br));
+        p.setBackground(background);
+        p.setPen(FromColorRef(config_.col_status));
+        const QFontMetrics metrics(font_);
+        const int lineHeight = metrics.height();
+        p.drawText(QRect(10, 10, right, lineHeight), Qt::AlignLeft | Qt::AlignTop,
+                   FromCp1252(engine_.StatusText()));
+        if (!config_.affiliation.empty())
+            p.drawText(QRect(10, bottom - 30, right, lineHeight), Qt::AlignLeft | Qt::AlignTop,
+                       FromCp1252(config_.affiliation));
+        p.setPen(FromColorRef(config_.col_srce));
+        p.drawText(upperText, kTextFlags, FromCp1252(engine_.SourceLine()));
+    }
+    p.fillRect(typingBox, boxColor);
+    Draw3dRect(p, typingBox, FromColorRef(config_.col_bottom_tl),
+               FromColorRef(config_.col_bottom_br));
+    p.setBackground(boxColor);
+    p.setPen(FromColorRef(config_.col_ex));
+    p.drawText(typingText, kTextFlags, FromCp1252(engine_.TypedText()));
+
+    const QFontMetrics metrics(font_);
+    const int position = engine_.Position();
+    const int w1 = metrics.horizontalAdvance(FromCp1252(engine_.TypedText().substr(0, position)));
+    const int w2 =
+        metrics.horizontalAdvance(FromCp1252(engine_.SourceLine().substr(0, position + 1)));
+    engine_.SetMarkX((w1 + w2) / 2);
+    caretX_ = kTextLeft + w1;
+
+    p.setBackgroundMode(Qt::TransparentMode);
+    if (focus_) {
+        const int x = caretX_;
+        p.setPen(FromColorRef(config_.col_caret));
+        p.drawLine(x, mid + 40, x, mid + 11);
+        if (config_.cursor_shape) {
+            p.drawLine(x - 5, mid + 40, x + 4, mid + 40);
+            p.drawLine(x - 5, mid + 10, x + 4, mid + 10);
+        }
+    }
+    p.setPen(Qt::black);
+    p.setBrush(Qt::black);
+    for (int mark : engine_.OlderMarks()) DrawMark(p, kTextLeft + mark, mid, 4);
+    p.setBrush(FromColorRef(config_.col_blobs));
+    for (int mark : engine_.PreviousMarks()) DrawMark(p, kTextLeft + mark, mid, 6);
+    for (int mark : engine_.CurrentMarks()) DrawMark(p, kTextLeft + mark, mid, 8);
+    p.end();
+
+    if (full)
+        update();
+    else
+        update(QRect(0, mid - 5, right, 51));
+}
+
+void CZAVTypeView::paintEvent(QPaintEvent* event) {
+    if (canvas_.size() != size()) DrawExercise(true);
+    QPainter p(this);
+    p.drawImage(event->rect(), canvas_, event->rect());
+}
+
+void CZAVTypeView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    DrawExercise(true);
+}
+
+void CZAVTypeView::keyPressEvent(QKeyEvent* event) {
+    if (event->text().isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    TypeText(event->text());
+}
+
+void CZAVTypeView::inputMethodEvent(QInputMethodEvent* event) {
+    TypeText(event->commitString());
+    event->accept();
+}
+
+QVariant CZAVTypeView::inputMethodQuery(Qt::InputMethodQuery query) const {
+    switch (query) {
+        case Qt::ImEnabled:
+            return true;
+        case Qt::ImCursorRectangle:
+            return QRect(caretX_, Mid() + 10, 1, 30);
+        case Qt::ImHints:
+            return int(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+        default:
+            return QWidget::inputMethodQuery(query);
+    }
+}
+
+void CZAVTypeView::TypeText(const QString& text) {
+    for (QChar c : text) engine_.Character(Cp1252Code(QString(c)));
+}
+
+void CZAVTypeView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    focus_ = true;
+    DrawExercise(true);
+}
+
+void CZAVTypeView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    focus_ = false;
+    DrawExercise(true);
+}
+
+void CZAVTypeView::ShowErrorLevel(int errors) {
+    if (host_) host_->ShowErrorLevel(errors);
+}
+
+void CZAVTypeView::ShowTurnFigures(const CTurnRecord& record, int turnNumber) {
+    if (host_) host_->ShowTurnFigures(record, turnNumber);
+}
+
+void CZAVTypeView::ShowTurnDiscs(const TurnHistory& history) {
+    if (host_) host_->ShowTurnDiscs(history);
+}
+
+void CZAVTypeView::ShowLetterLists(const std::string& good, const std::string& bad) {
+    if (host_) host_->ShowLetterLists(good, bad);
+    // The caption is set just before every first turn of an exercise.
+    if (host_) host_->UpdateStatusPanes();
+}
+
+void CZAVTypeView::ShowFingerFor(char next) {
+    if (host_) host_->ShowFingerFor(next);
+}
+
+void CZAVTypeView::PostExerciseHelp(int exercise) {
+    if (host_) host_->PostExerciseHelp(exercise);
+}
+
+void CZAVTypeView::RefreshGraph() {
+    if (host_) host_->RefreshGraph();
+}
+
+// The auto-advance rule and its confirmation come with the navigation commands; until then
+// the same exercise begins another turn.
+bool CZAVTypeView::AskAutoAdvance() {
+    return false;
+}
+
+void CZAVTypeView::MarkModified() {
+    if (host_) host_->MarkModified();
+}
+
+}  // namespace zav::ui

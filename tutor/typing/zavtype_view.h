@@ -1,0 +1,91 @@
+#pragma once
+// The exercise view: the caption, the line to copy, the typing box, the caret and the error
+// marks, drawn into a persistent canvas. Keys go to the typing engine; what it reports is drawn
+// here or handed to the host's bars.
+#include <QFont>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include "tutor/app/config.h"
+#include "tutor/course/random.h"
+#include "tutor/typing/sound_player.h"
+#include "tutor/typing/typing_engine.h"
+#include "tutor/typing/view_host.h"
+
+namespace zav {
+class CFingerTable;
+}
+
+namespace zav::ui {
+
+class CZAVTypeView : public QWidget, private ITypingListener {
+    Q_OBJECT
+
+  public:
+    CZAVTypeView(const CConfig& config, CZAVTypeDoc& doc, QWidget* parent = nullptr);
+
+    void SetHost(IViewHost* host) { host_ = host; }
+    void SetFingerTable(const CFingerTable* fingers) { fingers_ = fingers; }
+
+    // Re-creates the exercise font from the document; the caller redraws.
+    void RefreshFont();
+    void StartExercise() { engine_.StartExercise(); }
+    void DrawExercise(bool full);
+
+    CTypingEngine& Engine() { return engine_; }
+    const CTypingEngine& Engine() const { return engine_; }
+    const QImage& Canvas() const { return canvas_; }
+    const QFont& ExerciseFont() const { return font_; }
+    const CSoundPlayer& Sounds() const { return sounds_; }
+    bool TimerActive() const { return timer_.isActive(); }
+    QString StatusText() const;
+    // Typing area geometry of the current size: the middle row of the boxes.
+    int Mid() const { return height() / 2; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Tab is a key like Enter here: it must reach the view, not move the focus.
+    bool focusNextPrevChild(bool) override { return false; }
+
+  private:
+    void TypeText(const QString& text);
+
+    // ITypingListener
+    void StopSound() override { sounds_.StopAll(); }
+    void PlaySound(Sound sound) override { sounds_.Play(sound); }
+    void ShowErrorLevel(int errors) override;
+    void ShowTurnFigures(const CTurnRecord& record, int turnNumber) override;
+    void ShowTurnDiscs(const TurnHistory& history) override;
+    void ShowLetterLists(const std::string& good, const std::string& bad) override;
+    void ShowFingerFor(char next) override;
+    void Redraw(bool full) override { DrawExercise(full); }
+    void StartTimer() override { timer_.start(); }
+    void StopTimer() override { timer_.stop(); }
+    void PostExerciseHelp(int exercise) override;
+    void RefreshGraph() override;
+    bool AskAutoAdvance() override;
+    void MarkModified() override;
+
+    const CConfig& config_;
+    CZAVTypeDoc& doc_;
+    IViewHost* host_ = nullptr;
+    const CFingerTable* fingers_ = nullptr;
+    CSteadyClock clock_;
+    CRandom random_;
+    CTypingEngine engine_;
+    CSoundPlayer sounds_;
+    QTimer timer_;
+    QImage canvas_;
+    QFont font_;
+    bool focus_ = false;
+    int caretX_ = 55;
+};
+
+}  // namespace zav::ui
