@@ -24,7 +24,12 @@ inline constexpr char kLoadCourseTitle[] = "Abre curso differente";
 inline constexpr char kCourseNotOpened[] =
     "No se puede abrir el archivo de curso %1. El curso y su progreso siguen como estaban.";
 inline constexpr char kVersionLine[] = "ZAVType Version 1.40-es";
-inline constexpr char kUsage[] = "Uso: ZAVType [archivo.zav]";
+inline constexpr char kCommandLineHelp[] =
+    "Uso: ZAVType [ARCHIVO.zav]\n"
+    "Tutor de mecanograf\xed" "a. Con un archivo de progreso lo abre; sin \xe9l empieza un\n"
+    "documento nuevo con el curso \"Default\".\n\n"
+    "  -h, --help     muestra esta ayuda y termina\n"
+    "  -v, --version  muestra la versi\xf3n y termina";
 inline constexpr char kMenuFile[] = "&Archivo";
 inline constexpr char kMenuNew[] = "&Nuevo\tCtrl+N";
 inline constexpr char kMenuOpen[] = "&Abrir..\tCtrl+A";
