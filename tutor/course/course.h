@@ -12,10 +12,14 @@ public:
     // Reads the course file at `path` (an empty path reloads the stored one). Returns false when
     // the file cannot be opened, and then leaves the course exactly as it was.
     bool Load(const std::string& path);
-    // Builds the model from a course file's text (CR LF already read as LF).
+    // Builds the model from a course file's text (CR LF already read as LF). Exercise lines
+    // before the first section line go into an untitled section (title "") at the front, so
+    // that every exercise has a section.
     void Parse(std::string_view text);
 
     // Lookups; every one of them stays inside the tables, whatever the index or the course.
+    // Indices outside the tables are taken as the nearest end; a course without exercises
+    // answers "" and 0.
     std::string ExerciseLine(int index) const;
     std::string SectionTitleOfExercise(int exercise) const;
     std::string SectionTitle(int section) const;
