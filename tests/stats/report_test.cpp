@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -157,6 +159,45 @@ TEST_F(ReportTest, WritesTheFileOrReportsThatItCannot) {
 
     EXPECT_FALSE(zav::WriteReport(dir / "no such folder" / "report.html", doc, ""));
     EXPECT_FALSE(zav::WriteReport(dir, doc, ""));  // a folder, not a file
+}
+
+TEST_F(ReportTest, FiguresAreRoundedAsPrintfDoesWithADecimalPoint) {
+    // Per-letter percentages against printf's "%0.2f", ties and repeating decimals included.
+    const int cases[][2] = {{8, 2}, {3, 1}, {3, 2}, {800, 1}, {1, 0}, {7, 100}, {2000000000, 3}};
+    for (const auto& c : cases) {
+        doc.stats.letterCorrect = {};
+        doc.stats.letterCorrect['q'] = c[0];
+        doc.stats.letterErrors['q'] = c[1];
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "<tr><td>q</td><td>%d</td><td>%0.2f</td></tr>",
+                      c[0], c[1] * 100.0 / c[0]);
+        EXPECT_NE(zav::ReportText(doc, "").find(expected), std::string::npos) << expected;
+    }
+    // Speeds of "%3.1f" and seconds of "%2.2f".
+    doc.stats.history[0].words = 341;
+    doc.stats.history[0].duration = 6005;
+    doc.stats.historyCount = 1;
+    char expected[128];
+    std::snprintf(expected, sizeof expected, "0h 1m %2.2fs<table>", 5 * 0.01);
+    EXPECT_NE(zav::ReportText(doc, "").find(expected), std::string::npos) << expected;
+    std::snprintf(expected, sizeof expected, "Total: %3.1f<", 341 * 6000.0 / 6005);
+    EXPECT_NE(zav::ReportText(doc, "").find(expected), std::string::npos) << expected;
+}
+
+TEST_F(ReportTest, FiguresKeepTheirPointInADecimalCommaLocale) {
+    doc.stats.letterCorrect['f'] = 8;
+    doc.stats.letterErrors['f'] = 2;
+    // A program that takes the user's locale (as every Qt program does) still writes points.
+    const char* comma = nullptr;
+    for (const char* name : {"es_ES.UTF-8", "es_ES.utf8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+        if (std::setlocale(LC_NUMERIC, name) != nullptr) comma = name;
+        if (comma != nullptr) break;
+    }
+    if (comma == nullptr) GTEST_SKIP() << "no locale with a decimal comma installed";
+    const std::string report = zav::ReportText(doc, "");
+    std::setlocale(LC_NUMERIC, "C");
+    EXPECT_NE(report.find("<td>25.00</td>"), std::string::npos) << comma;
+    EXPECT_NE(report.find("Total: 0.0<"), std::string::npos) << comma;
 }
 
 TEST(HtmlEscape, EscapesOnlyTheFourMarkupCharacters) {

@@ -1,8 +1,9 @@
 #include "tutor/stats/report.h"
 
-#include <cstdarg>
-#include <cstdio>
+#include <cctype>
+#include <charconv>
 #include <fstream>
+#include <initializer_list>
 
 #include "tutor/course/document.h"
 #include "tutor/resources/strings.h"
@@ -15,36 +16,37 @@ namespace {
 // The line break of a text file as the report stores it.
 constexpr char kBreak[] = "\r\n";
 
-__attribute__((format(printf, 2, 3))) void Append(std::string& out, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    const int size = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    if (size > 0) {
-        const std::size_t start = out.size();
-        out.resize(start + static_cast<std::size_t>(size) + 1);
-        std::vsnprintf(out.data() + start, static_cast<std::size_t>(size) + 1, format, args);
-        out.resize(start + static_cast<std::size_t>(size));
-    }
-    va_end(args);
+// A number as "%W.Pf" writes it in the C locale: the report's figures keep their decimal point
+// whatever locale the program runs in (a Qt program takes the user's, "25,00" in Spanish).
+std::string Fixed(double value, std::size_t width, int precision) {
+    char buffer[400];  // the longest double in fixed notation, with room for the decimals
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+    std::string text = ec == std::errc() ? std::string(buffer, end) : std::string("0");
+    if (text.size() < width) text.insert(0, width - text.size(), ' ');
+    return text;
 }
 
-// The name table with both paths put in whole (a byte 0 or an LF of a path stays as it is) and
-// the table's own line break stored as CR LF.
-std::string NameTable(const std::string& documentPath, const std::string& coursePath) {
-    const std::string paths[] = {HtmlEscape(documentPath), HtmlEscape(coursePath)};
-    std::size_t next = 0;
+// The format with `values` in the place of its conversions, in order ("%%" stays a percent
+// sign), and its own line breaks stored as CR LF. Values go in whole: a byte 0 or an LF of a
+// path stays as it is.
+std::string Fill(const char* format, std::initializer_list<std::string> values) {
+    auto next = values.begin();
     std::string out;
-    for (const char* p = text::kReportNames; *p != '\0'; ++p) {
-        if (p[0] == '%' && p[1] == 's' && next < 2) {
-            out += paths[next++];
-            ++p;
-        } else if (*p == '\n') {
+    for (const char* p = format; *p != '\0'; ++p) {
+        if (*p == '\n') {
             out += kBreak;
-        } else {
+        } else if (*p != '%') {
             out += *p;
+        } else if (p[1] == '%') {
+            out += '%';
+            ++p;
+        } else {
+            // Flags, width and precision up to the conversion letter.
+            do ++p;
+            while (*p != '\0' && std::isalpha(static_cast<unsigned char>(*p)) == 0);
+            if (*p == '\0') break;
+            if (next != values.end()) out += *next++;
         }
     }
     return out;
@@ -86,7 +88,7 @@ std::string ReportText(const CZAVTypeDoc& doc, const std::string& documentPath,
     std::string out;
     out.reserve(16384);
     out += text::kReportHead;
-    out += NameTable(documentPath, coursePath);
+    out += Fill(text::kReportNames, {HtmlEscape(documentPath), HtmlEscape(coursePath)});
 
     out += text::kReportTurnsHead;
     const int entries = HistoryEntries(stats);
@@ -99,24 +101,24 @@ std::string ReportText(const CZAVTypeDoc& doc, const std::string& documentPath,
 
     const HistorySummary summary = SummarizeHistory(stats, doc.okThreshold);
     out += "<p>";
-    Append(out, text::kReportTotalDuration, summary.total.hours, summary.total.minutes,
-           summary.total.seconds);
-    Append(out, text::kReportSpeeds, summary.wpm20, summary.wpm100, summary.wpmAll);
-    out += "</p>";
-    out += kBreak;
-    out += kBreak;
-    Append(out, text::kReportGrades, summary.grades.bien, summary.grades.regular,
-           summary.grades.mal);
+    out += Fill(text::kReportTotalDuration,
+                {std::to_string(summary.total.hours), std::to_string(summary.total.minutes),
+                 Fixed(summary.total.seconds, 2, 2)});
+    out += Fill(text::kReportSpeeds, {Fixed(summary.wpm20, 3, 1), Fixed(summary.wpm100, 3, 1),
+                                      Fixed(summary.wpmAll, 3, 1)});
+    out += Fill("</p>\n\n", {});
+    out += Fill(text::kReportGrades,
+                {std::to_string(summary.grades.bien), std::to_string(summary.grades.regular),
+                 std::to_string(summary.grades.mal)});
 
     out += text::kReportLettersHead;
     // Codes 0 to 254: code 255 is never listed.
     for (int code = 0; code < 255; ++code) {
         const int correct = stats.letterCorrect[code];
         if (correct <= 0) continue;
-        out += "<tr><td>";
-        out += HtmlEscape(std::string(1, static_cast<char>(code)));
-        Append(out, "</td><td>%d</td><td>%0.2f</td></tr>", correct,
-               LetterErrorPercent(stats, static_cast<unsigned char>(code)));
+        out += Fill("<tr><td>%c</td><td>%d</td><td>%0.2f</td></tr>",
+                    {HtmlEscape(std::string(1, static_cast<char>(code))), std::to_string(correct),
+                     Fixed(LetterErrorPercent(stats, static_cast<unsigned char>(code)), 0, 2)});
     }
     out += text::kReportLettersEnd;
     out += text::kReportEnd;
