@@ -23,7 +23,9 @@ CZAVTypeDoc FullDocument() {
     CZAVTypeDoc doc;
     doc.fontName = "DejaVu Sans Mono";
     doc.anyOrderLetters = "asdfghjkl\xf1";
-    doc.inOrderText = "el veloz murci\xe9lago hind\xfa com\xeda feliz cardillo y kiwi";
+    doc.inOrderText =
+        "el veloz murci\xe9lago hind\xfa com\xed"
+        "a feliz cardillo y kiwi";
     for (int code = 0; code < 256; ++code) {
         doc.stats.letterErrors[code] = code;
         doc.stats.letterCorrect[code] = 5000 + code;
