@@ -1,0 +1,58 @@
+// A progress file: a file that reads writes back to bytes that read to the same document, and
+// those bytes are then stable; a file that does not read leaves the open document untouched.
+#include <string>
+
+#include "fuzz/check.h"
+#include "tutor/course/progress_file.h"
+
+namespace {
+
+// A document that differs from a new one in every field that the file stores.
+zav::CZAVTypeDoc OpenDocument() {
+    zav::CZAVTypeDoc doc;
+    doc.fontName = "Courier";
+    doc.fontSize = 100;
+    doc.exercise = 7;
+    doc.kind = zav::LettersInOrder;
+    doc.anyOrderLetters = "asdf";
+    doc.stats.letterCorrect['a'] = 12;
+    doc.AddTurn(zav::CTurnRecord{0, 1234, "x", 30, 1, 7, 6});
+    return doc;
+}
+
+void CheckRanges(const zav::CZAVTypeDoc& doc) {
+    ZAV_CHECK(doc.stats.historyCount >= 0 &&
+              doc.stats.historyCount <= zav::CProgressStats::kHistorySize);
+    ZAV_CHECK(doc.kind >= zav::CourseExercise && doc.kind <= zav::RandomLetters);
+    ZAV_CHECK(doc.exercise >= 0);
+    ZAV_CHECK(doc.keyboardLayout >= 0 && doc.keyboardLayout <= 2);
+    ZAV_CHECK(doc.autoType >= zav::AnyTurns && doc.autoType <= zav::PerfectTurns);
+    ZAV_CHECK(doc.autoNum >= 0 && doc.autoNum <= 5);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    static const zav::CZAVTypeDoc open = OpenDocument();
+    static const std::string before = zav::EncodeProgress(open, "before");
+    const auto bytes = zav::fuzz::Bytes(data, size);
+    zav::CZAVTypeDoc doc = open;
+    const zav::ProgressResult first = zav::DecodeProgress(bytes, doc);
+    if (!first.Ok()) {
+        ZAV_CHECK(first.status == zav::ProgressStatus::Truncated);
+        ZAV_CHECK(zav::EncodeProgress(doc, "before") == before);
+        return 0;
+    }
+    CheckRanges(doc);
+    // The ratios of the problem letters come from stored counts: no count may break them.
+    (void)doc.LettersInRange(doc.goodLimit, doc.badLimit);
+
+    const std::string written = zav::EncodeProgress(doc, first.coursePath);
+    zav::CZAVTypeDoc back = open;
+    const zav::ProgressResult second = zav::DecodeProgress(written, back);
+    ZAV_CHECK(second.Ok());
+    ZAV_CHECK(second.coursePath == first.coursePath);
+    // Same document: every stored field writes the same bytes (floats compared bit for bit).
+    ZAV_CHECK(zav::EncodeProgress(back, second.coursePath) == written);
+    return 0;
+}
