@@ -172,16 +172,27 @@ TEST(Jump, TargetClampsAndNoNumberLeavesTheExercise) {
     for (const Case& c : cases) EXPECT_EQ(JumpTarget(c.text, c.count), c.target) << c.text;
 }
 
-TEST(Jump, ArrowsWrapAtBothEnds) {
+TEST(NumberText, ArrowSteps) {
     struct Case {
         const char* text;
-        int step, result;
-    } cases[] = {{"5", 1, 6}, {"5", -1, 4},  {"20", 1, 1}, {"1", -1, 20},
-                 {"", 1, 2},  {"0", -1, 20}, {"300", 1, 1}};
+        int step;
+        bool wrap;
+        int result;
+    } cases[] = {{"5", 1, true, 6},     {"5", -1, true, 4},   {"20", 1, true, 1},
+                 {"1", -1, true, 20},   {"", 1, true, 2},     {"0", -1, true, 20},
+                 {"300", 1, true, 1},   {"20", 1, false, 20}, {"1", -1, false, 1},
+                 {"15", 10, false, 20}, {"15", 10, true, 20}, {"x", -1, false, 1}};
     for (const Case& c : cases) {
-        EXPECT_EQ(StepJumpNumber(c.text, c.step, 1, 20), c.result) << c.text << c.step;
+        EXPECT_EQ(StepNumber(c.text, c.step, 1, 20, c.wrap), c.result) << c.text << c.step;
     }
-    EXPECT_EQ(StepJumpNumber("3", 1, 1, 0), 1);  // an empty course
+    EXPECT_EQ(StepNumber("3", 1, 1, 0, true), 1);  // an empty course
+}
+
+TEST(NumberText, Acceleration) {
+    struct Case {
+        int ms, step;
+    } cases[] = {{0, 1}, {1000, 1}, {1999, 1}, {2000, 10}, {4999, 10}, {5000, 100}};
+    for (const Case& c : cases) EXPECT_EQ(AcceleratedStep(c.ms), c.step) << c.ms;
 }
 
 TEST(Jump, SectionsOfACourse) {

@@ -96,14 +96,6 @@ std::optional<int> JumpTarget(const std::string& numberText, int exerciseCount) 
     return n - 1;
 }
 
-int StepJumpNumber(const std::string& numberText, int step, int low, int high) {
-    if (high < low) return low;
-    const int current = std::clamp(ScanLeadingNumber(numberText).value_or(low), low, high);
-    if (step > 0) return current >= high ? low : current + 1;
-    if (step < 0) return current <= low ? high : current - 1;
-    return current;
-}
-
 int SectionFirstNumber(const CCourse& course, int section) {
     return course.SectionStart(section) + 1;
 }

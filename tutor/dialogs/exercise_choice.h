@@ -52,9 +52,6 @@ PracticeControls PracticeControlsFor(int mode);
 // The exercise index "Saltar" goes to: the number brought into 1..exerciseCount, less one.
 // A field without a number leaves the exercise where it is: nullopt.
 std::optional<int> JumpTarget(const std::string& numberText, int exerciseCount);
-// One step of the number's arrows (+1 or −1) inside low..high, wrapping at both ends. A field
-// without a number steps from the low end.
-int StepJumpNumber(const std::string& numberText, int step, int low, int high);
 // The number proposed when a section is chosen: the section's first exercise, 1-based.
 int SectionFirstNumber(const CCourse& course, int section);
 // The section title of the exercise numbered n (1-based), for selecting it in the list.

@@ -1,5 +1,6 @@
 #include "tutor/dialogs/number_text.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace zav {
@@ -45,6 +46,21 @@ std::optional<int> ParseWholeNumber(std::string_view text) {
 std::optional<int> ScanLeadingNumber(std::string_view text) {
     std::size_t pos = 0;
     return ReadNumber(text, pos);
+}
+
+int StepNumber(std::string_view text, int step, int low, int high, bool wrap) {
+    if (high < low) return low;
+    const long long current = std::clamp(ScanLeadingNumber(text).value_or(low), low, high);
+    const long long next = current + step;
+    if (next > high) return wrap && current == high ? low : high;
+    if (next < low) return wrap && current == low ? high : low;
+    return static_cast<int>(next);
+}
+
+int AcceleratedStep(int heldMs) {
+    if (heldMs >= 5000) return 100;
+    if (heldMs >= 2000) return 10;
+    return 1;
 }
 
 }  // namespace zav

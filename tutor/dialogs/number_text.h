@@ -15,4 +15,13 @@ std::optional<int> ParseWholeNumber(std::string_view text);
 // brought to the nearest end of the int range.
 std::optional<int> ScanLeadingNumber(std::string_view text);
 
+// One step of an up-down control bound to a field: the field's leading number moved by `step`
+// inside low..high, either wrapping past an end to the other end or stopping there. A field
+// without a number steps from the low end.
+int StepNumber(std::string_view text, int step, int low, int high, bool wrap);
+
+// The step of an up-down control whose arrow has been held for `heldMs`: 1, after two seconds
+// 10, after five seconds 100.
+int AcceleratedStep(int heldMs);
+
 }  // namespace zav

@@ -84,6 +84,9 @@ inline constexpr char kRowError[] = "ERROR";
 // The statistics graphs: the history table's header and the speed tab's caption.
 inline constexpr char kHistoryHeader[] = "Ec\terrs\ttiempo\t%err\tppm\tlpm\tErrs";
 inline constexpr char kSpeedCaption[] = "Palabras Por Minuto (total)";
+inline constexpr char kTabHistory[] = "Historial";
+inline constexpr char kTabSpeed[] = "Velocidad";
+inline constexpr char kTabPrecision[] = "Precisi\xf3n";
 // The evaluation report's pieces, in the order they are written.
 inline constexpr char kReportHead[] =
     "<html><head><title>ZAV Type : Informe de Evaluaci\xf3n</title></head>"

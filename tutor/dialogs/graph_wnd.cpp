@@ -1,0 +1,116 @@
+#include "tutor/dialogs/graph_wnd.h"
+
+#include <QPainter>
+#include <QTabBar>
+
+#include "tutor/app/qt_text.h"
+#include "tutor/course/document.h"
+#include "tutor/resources/strings.h"
+#include "tutor/stats/graph_model.h"
+
+namespace zav::ui {
+namespace {
+
+const QColor kGrey(0xc0, 0xc0, 0xc0);
+const QColor kRed(0xff, 0x00, 0x00);
+
+enum Tab { HistoryTab = 0, SpeedTab = 1, PrecisionTab = 2 };
+
+}  // namespace
+
+CGraphWnd::CGraphWnd(QWidget* parent)
+    : QWidget(parent), canvas_(kGraphWidth, kGraphHeight, QImage::Format_ARGB32_Premultiplied) {
+    setFixedSize(kGraphWidth, kGraphHeight);
+    canvas_.fill(Qt::transparent);
+    font_ = QFont("MS Sans Serif");
+    font_.setPointSize(8);
+}
+
+void CGraphWnd::RefreshGraph() {
+    QPainter painter(&canvas_);
+    DrawGraph(painter);
+    painter.end();
+    update();
+}
+
+void CGraphWnd::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, canvas_);
+}
+
+void CGraphWnd::DrawGraph(QPainter& painter) {
+    if (!doc_) return;
+    painter.fillRect(0, 0, kGraphWidth, kGraphHeight, kGrey);
+    painter.setFont(font_);
+    painter.setPen(Qt::black);
+    painter.setBackground(kGrey);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    switch (tabs_ ? tabs_->currentIndex() : -1) {
+        case HistoryTab:
+            DrawHistory(painter);
+            break;
+        case SpeedTab:
+            DrawSpeed(painter);
+            break;
+        case PrecisionTab:
+            DrawPrecision(painter);
+            break;
+        default:
+            break;
+    }
+}
+
+void CGraphWnd::DrawText(QPainter& painter, int x, int y, const std::string& text) {
+    const QFontMetrics metrics(painter.font());
+    painter.drawText(x, y + metrics.ascent(), FromCp1252(text));
+}
+
+void CGraphWnd::DrawTabbedText(QPainter& painter, int x, int y, const std::string& text) {
+    const QFontMetrics metrics(painter.font());
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t tab = text.find('\t', start);
+        const QString piece = FromCp1252(text.substr(start, tab - start));
+        painter.drawText(x, y + metrics.ascent(), piece);
+        if (tab == std::string::npos) break;
+        x = NextTabStop(x + metrics.horizontalAdvance(piece));
+        start = tab + 1;
+    }
+}
+
+void CGraphWnd::DrawHistory(QPainter& painter) {
+    for (const GraphText& row : HistoryTable(doc_->stats)) {
+        DrawTabbedText(painter, row.x, row.y, row.text);
+    }
+}
+
+void CGraphWnd::DrawSpeed(QPainter& painter) {
+    const SpeedChart chart = BuildSpeedChart(doc_->stats);
+    DrawText(painter, chart.caption.x, chart.caption.y, chart.caption.text);
+    for (const GraphText& label : chart.labels) {
+        DrawText(painter, label.x, label.y, label.text);
+        painter.drawLine(35, label.y, 40, label.y);
+    }
+    painter.drawLine(40, 20, 40, 120);
+    painter.setBrush(kRed);
+    for (const SpeedDot& dot : chart.dots) {
+        // The box from (x − 3, y − 3) to (x + 3, y + 3), its right and bottom edges excluded.
+        painter.drawEllipse(QRect(dot.x - 3, dot.y - 3, 5, 5));
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
+void CGraphWnd::DrawPrecision(QPainter& painter) {
+    const PrecisionScale scale = BuildPrecisionScale(doc_->stats);
+    if (!scale.drawn) return;
+    painter.drawLine(0, 30, 300, 30);
+    painter.drawLine(0, 25, 0, 35);
+    painter.drawLine(300, 25, 300, 35);
+    DrawText(painter, 0, 10, text::kGradeBien);
+    DrawText(painter, 280, 10, text::kGradeMal);
+    for (const GraphText& label : scale.labels) DrawText(painter, label.x, label.y, label.text);
+    for (const GraphText& letter : scale.letters)
+        DrawText(painter, letter.x, letter.y, letter.text);
+}
+
+}  // namespace zav::ui

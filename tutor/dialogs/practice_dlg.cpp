@@ -1,0 +1,82 @@
+#include "tutor/dialogs/practice_dlg.h"
+
+#include "tutor/app/prompts.h"
+#include "tutor/app/qt_text.h"
+#include "tutor/resources/strings.h"
+#include "ui_practice_dlg.h"
+
+namespace zav::ui {
+namespace {
+
+// The edits hold 256 characters; a longer text from a progress file is shown whole rather
+// than cut, so that OK cannot shorten what the document holds.
+void SetLimitedText(QLineEdit* edit, const std::string& text) {
+    const QString shown = FromCp1252(text);
+    edit->setMaxLength(std::max<int>(kPracticeTextMax, static_cast<int>(shown.size())));
+    edit->setText(shown);
+}
+
+}  // namespace
+
+CPracticeDlg::CPracticeDlg(CPrompts& prompts, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::CPracticeDlg>()), prompts_(prompts) {
+    ui_->setupUi(this);
+    setModal(true);
+    connect(ui_->problemRadio, &QRadioButton::clicked, this, &CPracticeDlg::OnProblem);
+    connect(ui_->anyOrderRadio, &QRadioButton::clicked, this, &CPracticeDlg::OnAnyOrder);
+    connect(ui_->inOrderRadio, &QRadioButton::clicked, this, &CPracticeDlg::OnInOrder);
+    connect(ui_->startButton, &QPushButton::clicked, this, &CPracticeDlg::OnStart);
+    connect(ui_->cancelButton, &QPushButton::clicked, this, &CPracticeDlg::OnCancel);
+    SetChoice(PracticeChoice{});
+}
+
+CPracticeDlg::~CPracticeDlg() = default;
+
+void CPracticeDlg::SetChoice(const PracticeChoice& choice) {
+    choice_ = choice;
+    SetLimitedText(ui_->anyOrderEdit, choice_.anyOrderLetters);
+    SetLimitedText(ui_->inOrderEdit, choice_.inOrderText);
+    ui_->extraCheck->setChecked(choice_.includeExtra == 1);
+    ui_->problemRadio->setChecked(true);
+    ApplyMode(PracticeProblem);
+}
+
+void CPracticeDlg::ApplyMode(int mode) {
+    choice_.mode = mode;
+    const PracticeControls controls = PracticeControlsFor(mode);
+    // Disabled fields keep their text; both texts go back to the document on OK.
+    ui_->anyOrderEdit->setEnabled(controls.anyOrderEnabled);
+    ui_->inOrderEdit->setEnabled(controls.inOrderEnabled);
+    ui_->extraCheck->setEnabled(controls.extraEnabled);
+}
+
+void CPracticeDlg::ReadControls() {
+    choice_.anyOrderLetters = ToCp1252(ui_->anyOrderEdit->text());
+    choice_.inOrderText = ToCp1252(ui_->inOrderEdit->text());
+    choice_.includeExtra = ui_->extraCheck->isChecked() ? 1 : 0;
+}
+
+void CPracticeDlg::OnProblem() {
+    ApplyMode(PracticeProblem);
+}
+void CPracticeDlg::OnAnyOrder() {
+    ApplyMode(PracticeAnyOrder);
+}
+void CPracticeDlg::OnInOrder() {
+    ApplyMode(PracticeInOrder);
+}
+
+void CPracticeDlg::OnStart() {
+    ReadControls();
+    if (!CanStartPractice(choice_)) {
+        prompts_.Message(FromCp1252(text::kNothingToPractise), QMessageBox::Warning);
+        return;
+    }
+    accept();
+}
+
+void CPracticeDlg::OnCancel() {
+    reject();
+}
+
+}  // namespace zav::ui

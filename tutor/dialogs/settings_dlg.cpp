@@ -1,0 +1,138 @@
+#include "tutor/dialogs/settings_dlg.h"
+
+#include <QFontDialog>
+#include <QRegularExpressionValidator>
+
+#include "tutor/app/prompts.h"
+#include "tutor/app/qt_text.h"
+#include "tutor/course/document.h"
+#include "ui_settings_dlg.h"
+
+namespace zav::ui {
+
+CSettingsDlg::CSettingsDlg(CPrompts& prompts, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::CSettingsDlg>()), prompts_(prompts) {
+    ui_->setupUi(this);
+    setModal(false);
+
+    // The numeric fields take digits only; an empty field is refused at OK.
+    auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
+    for (QLineEdit* edit : {ui_->badEdit, ui_->goodEdit, ui_->regularEdit}) {
+        edit->setValidator(digits);
+    }
+    for (CUpDown* limit : {ui_->badUpDown, ui_->goodUpDown}) {
+        limit->SetRange(0, kPerMilleMax);
+        limit->SetAccelerated(true);
+    }
+    ui_->badUpDown->Attach(ui_->badEdit);
+    ui_->goodUpDown->Attach(ui_->goodEdit);
+    // The arrows reach 80 on purpose; OK accepts 0..10 only.
+    ui_->regularUpDown->SetRange(0, kRegularArrowsMax);
+    ui_->regularUpDown->Attach(ui_->regularEdit);
+
+    fontChooser_ = [this](const QFont& initial) { return ChooseFontWithDialog(initial); };
+
+    connect(ui_->okButton, &QPushButton::clicked, this, &CSettingsDlg::OnOk);
+    connect(ui_->cancelButton, &QPushButton::clicked, this, &CSettingsDlg::OnCancel);
+    connect(ui_->changeFontButton, &QPushButton::clicked, this, &CSettingsDlg::OnChangeFont);
+    connect(ui_->layoutCombo, &QComboBox::currentIndexChanged, this,
+            &CSettingsDlg::OnLayoutChanged);
+}
+
+CSettingsDlg::~CSettingsDlg() = default;
+
+void CSettingsDlg::FillLayouts(const std::vector<std::string>& names) {
+    const QSignalBlocker quiet(ui_->layoutCombo);
+    ui_->layoutCombo->clear();
+    for (const std::string& name : names) ui_->layoutCombo->addItem(FromCp1252(name));
+    ui_->layoutCombo->setCurrentIndex(names.empty() ? -1 : 0);
+}
+
+void CSettingsDlg::LoadFromDocument(CZAVTypeDoc& doc) {
+    doc_ = &doc;
+    values_ = SettingsFromDocument(doc);
+    WriteControls();
+}
+
+void CSettingsDlg::WriteControls() {
+    const QSignalBlocker quiet(ui_->layoutCombo);
+    // A long name from a progress file is shown whole rather than cut, so OK cannot shorten it.
+    ui_->fontNameEdit->setMaxLength(std::max<int>(64, static_cast<int>(values_.fontName.size())));
+    ui_->fontNameEdit->setText(FromCp1252(values_.fontName));
+    // An index the table does not have selects nothing.
+    const bool listed = values_.layoutIndex >= 0 && values_.layoutIndex < ui_->layoutCombo->count();
+    ui_->layoutCombo->setCurrentIndex(listed ? values_.layoutIndex : -1);
+    ui_->badEdit->setText(QString::number(values_.badPerMille));
+    ui_->goodEdit->setText(QString::number(values_.goodPerMille));
+    ui_->regularEdit->setText(QString::number(values_.maxRegularErrors));
+}
+
+QLineEdit* CSettingsDlg::FieldEdit(SettingsField field) const {
+    switch (field) {
+        case SettingsField::Bad:
+            return ui_->badEdit;
+        case SettingsField::Good:
+            return ui_->goodEdit;
+        case SettingsField::Regular:
+            return ui_->regularEdit;
+        default:
+            return nullptr;
+    }
+}
+
+void CSettingsDlg::OnOk() {
+    SettingsValues checked = values_;
+    // With no entry selected the stored index stays, rather than becoming −1.
+    if (ui_->layoutCombo->currentIndex() >= 0)
+        checked.layoutIndex = ui_->layoutCombo->currentIndex();
+    const SettingsCheck check =
+        CheckSettingsFields(ui_->badEdit->text().toStdString(), ui_->goodEdit->text().toStdString(),
+                            ui_->regularEdit->text().toStdString(), checked);
+    if (check.failed != SettingsField::None) {
+        prompts_.Message(FromCp1252(check.message), QMessageBox::Warning);
+        QLineEdit* edit = FieldEdit(check.failed);
+        edit->setFocus();
+        edit->selectAll();
+        return;
+    }
+    values_ = checked;
+    if (doc_) ApplySettings(values_, *doc_);
+    emit settingsApplied();
+    emit layoutApplied(values_.layoutIndex);
+    accept();
+}
+
+void CSettingsDlg::OnCancel() {
+    reject();
+}
+
+void CSettingsDlg::OnChangeFont() {
+    QFont initial(FromCp1252(values_.fontName));
+    initial.setPixelSize(std::max(1, FontPixelHeight(values_.fontSize, logicalDpiY())));
+    initial.setWeight(QFont::Normal);
+    initial.setItalic(false);
+    if (const std::optional<QFont> chosen = fontChooser_(initial)) {
+        values_.fontName = ToCp1252(chosen->family());
+        if (chosen->pointSizeF() > 0) {
+            values_.fontSize = qRound(chosen->pointSizeF() * 10);
+        } else {
+            values_.fontSize = qRound(chosen->pixelSize() * 720.0 / logicalDpiY());
+        }
+    }
+    // Chosen or not, the controls show the members again, as the original dialog did.
+    WriteControls();
+}
+
+void CSettingsDlg::OnLayoutChanged(int index) {
+    values_.layoutIndex = index;
+}
+
+std::optional<QFont> CSettingsDlg::ChooseFontWithDialog(const QFont& initial) {
+    bool ok = false;
+    const QFont font =
+        QFontDialog::getFont(&ok, initial, this, QString(), QFontDialog::DontUseNativeDialog);
+    if (!ok) return std::nullopt;
+    return font;
+}
+
+}  // namespace zav::ui
