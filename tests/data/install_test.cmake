@@ -54,10 +54,9 @@ run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${WORK_DIR}/prefix")
 check_tree("${WORK_DIR}/prefix")
 
 find_program(DPKG_DEB dpkg-deb)
-find_program(CPACK cpack PATHS "${CMAKE_COMMAND}/.." NO_DEFAULT_PATH)
-if(NOT CPACK)
-    find_program(CPACK cpack)
-endif()
+# The cpack beside this cmake, so that both are of one version.
+get_filename_component(cmake_bin "${CMAKE_COMMAND}" DIRECTORY)
+find_program(CPACK cpack HINTS "${cmake_bin}")
 if(DPKG_DEB AND CPACK)
     run(${CPACK} -G DEB --config "${BUILD_DIR}/CPackConfig.cmake" -B "${WORK_DIR}/package")
     file(GLOB deb "${WORK_DIR}/package/zavtype_*.deb")
