@@ -23,6 +23,8 @@ struct Listener : ITypingListener {
     std::vector<int> helpPosts;
     TurnHistory discs{};
     bool advance = false;
+    const CTypingEngine* engine = nullptr;
+    std::vector<int> marksAtFullRedraw;
     std::string good = "?", bad = "?";
 
     void StopSound() override { ++stops; }
@@ -33,7 +35,10 @@ struct Listener : ITypingListener {
         good = g;
         bad = b;
     }
-    void Redraw(bool full) override { ++(full ? fullRedraws : partialRedraws); }
+    void Redraw(bool full) override {
+        ++(full ? fullRedraws : partialRedraws);
+        if (full && engine) marksAtFullRedraw.push_back(engine->CurrentMarks().Count());
+    }
     void StartTimer() override { ++timerStarts; }
     void StopTimer() override { ++timerStops; }
     void PostExerciseHelp(int e) override { helpPosts.push_back(e); }
@@ -234,7 +239,12 @@ TEST_F(EngineTest, MarksRollFromCurrentToPreviousToOlder) {
     Type("ab");
     EXPECT_EQ(engine.PreviousMarks().Count(), 0);
     ASSERT_EQ(engine.OlderMarks().Count(), 1);
+    // The new turn's first full redraw still shows the marks unrolled; the one that follows
+    // the finishing key shows them rolled.
+    listener.engine = &engine;
+    Type("x");
     Type("ab");
+    EXPECT_EQ(listener.marksAtFullRedraw, (std::vector<int>{1, 0}));
     EXPECT_EQ(engine.OlderMarks().Count(), 1);  // older marks gather, never roll out
 
     doc.kind = RandomLetters;  // a line that changes every turn keeps no marks

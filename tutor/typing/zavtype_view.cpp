@@ -137,7 +137,11 @@ void CZAVTypeView::resizeEvent(QResizeEvent* event) {
 }
 
 void CZAVTypeView::keyPressEvent(QKeyEvent* event) {
-    if (event->text().isEmpty()) {
+    // Control-key combinations type nothing, whatever text the platform attaches to them.
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool control =
+        (mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods & Qt::AltModifier);
+    if (event->text().isEmpty() || control) {
         QWidget::keyPressEvent(event);
         return;
     }

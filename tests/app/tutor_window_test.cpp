@@ -1,0 +1,201 @@
+// The tutor's window end to end: start-up, New, Open, Save, the save prompt, the recent files,
+// a progress file on the command line, dropped files and courses that cannot be opened.
+#include <gtest/gtest.h>
+
+#include <QMimeData>
+#include <QUrl>
+
+#include "tests/typing/tutor_fixture.h"
+#include "tutor/app/recent_files.h"
+#include "tutor/course/progress_file.h"
+
+namespace zav::testing {
+namespace {
+
+using Answer = ui::CPrompts::Answer;
+
+void TypeLine(TutorFixture& t) {
+    t.Type("asdf jkl");
+    QTest::sendKeyEvent(QTest::Click, t.View(), Qt::Key_unknown, QStringLiteral("ñ"),
+                        Qt::NoModifier);
+}
+
+TEST(TutorWindow, StartsUntitledWithTheDefaultCourse) {
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    EXPECT_TRUE(t.prompts.messages.empty());
+    EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("Sin título - ZAVType"));
+    EXPECT_EQ(t.Engine().SourceLine(), "asdf jkl\xf1");
+    EXPECT_FALSE(t.app->Documents().Modified());
+    for (const char* name :
+         {"fileNew", "fileOpen", "fileSave", "fileSaveAs", "loadCourse", "appExit", "appAbout"})
+        EXPECT_TRUE(t.Frame()->Action(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_FALSE(t.Frame()->Action(QStringLiteral("exerciseNext"))->isEnabled());
+}
+
+TEST(TutorWindow, MissingSettingsAreReportedThenDefaultsUsed) {
+    TutorFixture t("\tFila\nfj\n", "");
+    ASSERT_TRUE(t.Start());
+    ASSERT_EQ(t.prompts.messages.size(), 1u);
+    EXPECT_TRUE(t.prompts.messages[0].startsWith(QStringLiteral("¡Error! No hay archivo")));
+    EXPECT_EQ(t.Doc().fontSize, 140);
+}
+
+TEST(TutorWindow, MissingDefaultCourseEndsStartUp) {
+    TutorFixture t("");
+    EXPECT_FALSE(t.Start());
+    ASSERT_EQ(t.prompts.messages.size(), 1u);
+    EXPECT_EQ(t.prompts.messages[0],
+              QStringLiteral("Could not find an important file - ZAVType will exit now"));
+}
+
+TEST(TutorWindow, SaveOpenAndNewRoundTrip) {
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    TypeLine(t);
+    ASSERT_TRUE(t.app->Documents().Modified());
+    const QString file = t.Path("progreso.zav");
+    t.prompts.files.push_back(t.Path("progreso"));  // the suffix comes from the dialog
+    t.prompts.files.back() = file;
+    t.Frame()->Action(QStringLiteral("fileSave"))->trigger();
+    ASSERT_TRUE(QFile::exists(file));
+    EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("progreso.zav - ZAVType"));
+    EXPECT_FALSE(t.app->Documents().Modified());
+    EXPECT_EQ(t.app->Recent().Files().value(0), file);
+
+    t.Frame()->Action(QStringLiteral("fileNew"))->trigger();  // not modified: no question
+    EXPECT_TRUE(t.prompts.questions.empty());
+    EXPECT_EQ(t.Doc().stats.historyCount, 0);
+    EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("Sin título - ZAVType"));
+
+    t.prompts.files.push_back(file);
+    t.Frame()->Action(QStringLiteral("fileOpen"))->trigger();
+    EXPECT_EQ(t.Doc().stats.historyCount, 1);
+    EXPECT_EQ(t.Doc().stats.history[0].letters, 9);
+    EXPECT_EQ(t.Doc().stats.letterCorrect[0xf1], 1);
+    EXPECT_EQ(t.Engine().TurnNumber(), 1);
+    EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("progreso.zav - ZAVType"));
+
+    // Saving again writes the same bytes the core encodes.
+    t.Frame()->Action(QStringLiteral("fileSave"))->trigger();
+    QFile saved(file);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    EXPECT_EQ(bytes.toStdString(), EncodeProgress(t.Doc(), t.Doc().course.Path()));
+}
+
+TEST(TutorWindow, SavePromptOnNewOpenAndExit) {
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    t.Type("as");
+    ASSERT_TRUE(t.app->Documents().Modified());
+
+    t.prompts.answers = {Answer::Cancel};
+    t.Frame()->Action(QStringLiteral("fileNew"))->trigger();
+    ASSERT_EQ(t.prompts.questions.size(), 1u);
+    EXPECT_EQ(t.prompts.questions[0], QStringLiteral("¿Guardar cambios a Sin título?"));
+    EXPECT_EQ(t.Engine().Position(), 2) << "cancel keeps the turn";
+
+    t.prompts.answers = {Answer::Cancel};
+    EXPECT_FALSE(t.Frame()->close());
+    EXPECT_EQ(t.prompts.questions.size(), 2u);
+
+    t.prompts.answers = {Answer::Yes};
+    t.prompts.files = {t.Path("saved.zav")};
+    t.Frame()->Action(QStringLiteral("fileNew"))->trigger();
+    EXPECT_TRUE(QFile::exists(t.Path("saved.zav")));
+    EXPECT_EQ(t.Engine().Position(), 0);
+    EXPECT_EQ(t.Doc().stats.letterCorrect['a'], 0);
+
+    t.Type("as");
+    t.prompts.answers = {Answer::No};
+    t.prompts.files = {t.Path("saved.zav")};
+    t.Frame()->Action(QStringLiteral("fileOpen"))->trigger();
+    EXPECT_EQ(t.Doc().stats.letterCorrect['a'], 1) << "the saved state, not the discarded one";
+    EXPECT_TRUE(t.Frame()->close());
+}
+
+TEST(TutorWindow, ProgressFileOnTheCommandLineNeedsNoDefaultCourse) {
+    TutorFixture t("\tOtro\nqwer\nuiop\n");
+    CZAVTypeDoc doc;
+    doc.course.Parse("\tOtro\nqwer\nuiop\n");
+    doc.exercise = 1;
+    doc.stats.letterCorrect['q'] = 7;
+    QDir().rename(t.Path("Courses/Default"), t.Path("otro.txt"));
+    const std::string bytes = EncodeProgress(doc, t.Path("otro.txt").toStdString());
+    WriteFile(t.Path("mio.zav"), bytes);
+    ASSERT_TRUE(t.Start(t.Path("mio.zav")));
+    EXPECT_TRUE(t.prompts.messages.empty());
+    EXPECT_EQ(t.Engine().SourceLine(), "uiop");
+    EXPECT_EQ(t.Doc().stats.letterCorrect['q'], 7);
+    EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("mio.zav - ZAVType"));
+}
+
+TEST(TutorWindow, UnreadableProgressFileOnTheCommandLineEndsStartUp) {
+    TutorFixture t;
+    EXPECT_FALSE(t.Start(t.Path("nada.zav")));
+    EXPECT_EQ(t.prompts.messages.size(), 1u);
+}
+
+TEST(TutorWindow, CourseThatCannotBeOpenedKeepsCourseAndDocument) {
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    TypeLine(t);
+    t.Type("as");
+    const std::string coursePath = t.Doc().course.Path();
+
+    // "Cargar Curso" of a file removed meanwhile.
+    t.prompts.files = {t.Path("borrado")};
+    t.Frame()->Action(QStringLiteral("loadCourse"))->trigger();
+    ASSERT_EQ(t.prompts.messages.size(), 1u);
+    EXPECT_TRUE(t.prompts.messages[0].contains(t.Path("borrado")));
+    EXPECT_EQ(t.Doc().course.Path(), coursePath);
+    EXPECT_EQ(t.Doc().stats.historyCount, 1);
+    EXPECT_EQ(t.Engine().Position(), 2);
+    EXPECT_TRUE(t.app->Documents().Modified());
+
+    // A progress file whose course is gone.
+    CZAVTypeDoc other;
+    WriteFile(t.Path("huerfano.zav"), EncodeProgress(other, t.Path("ido").toStdString()));
+    t.prompts.answers = {Answer::No};
+    t.prompts.files = {t.Path("huerfano.zav")};
+    t.Frame()->Action(QStringLiteral("fileOpen"))->trigger();
+    ASSERT_EQ(t.prompts.messages.size(), 2u);
+    EXPECT_TRUE(t.prompts.messages[1].contains(t.Path("ido")));
+    EXPECT_EQ(t.Doc().stats.historyCount, 1);
+    EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("Sin título - ZAVType"));
+
+    // A course that does exist loads, starts at its first exercise and marks the document.
+    WriteFile(t.Path("nuevo"), "\tNuevo\nqq\n");
+    t.prompts.files = {t.Path("nuevo")};
+    t.Frame()->Action(QStringLiteral("loadCourse"))->trigger();
+    EXPECT_EQ(t.Engine().SourceLine(), "qq");
+    EXPECT_EQ(t.Frame()->ExercisePaneText(), QStringLiteral("Ec 1: 'Nuevo' 1 de 1"));
+}
+
+TEST(TutorWindow, RecentFilesAndDroppedFilesOpenDocuments) {
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    for (const char* name : {"uno.zav", "dos.zav", "tres.zav", "cuatro.zav", "cinco.zav"}) {
+        t.prompts.files = {t.Path(QString::fromLatin1(name))};
+        t.Frame()->Action(QStringLiteral("fileSaveAs"))->trigger();
+    }
+    ui::CRecentFiles stored;
+    stored.Load();
+    EXPECT_EQ(stored.Files(), (QStringList{t.Path("cinco.zav"), t.Path("cuatro.zav"),
+                                           t.Path("tres.zav"), t.Path("dos.zav")}));
+    t.Frame()->Action(QStringLiteral("recentFile4"))->trigger();
+    EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("dos.zav - ZAVType"));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(t.Path("tres.zav"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(t.Frame(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(t.Frame(), &drop);
+    EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("tres.zav - ZAVType"));
+}
+
+}  // namespace
+}  // namespace zav::testing

@@ -1,0 +1,84 @@
+#pragma once
+// A tutor started in a temporary program folder with a course of our own, and prompts that
+// answer from a script instead of opening dialogs.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "tutor/app/main_frame.h"
+#include "tutor/app/prompts.h"
+#include "tutor/app/zavtype_app.h"
+#include "tutor/typing/zavtype_view.h"
+
+namespace zav::testing {
+
+class ScriptedPrompts : public ui::CPrompts {
+  public:
+    void Message(const QString& text, QMessageBox::Icon) override { messages.push_back(text); }
+    Answer AskYesNoCancel(const QString& text) override {
+        questions.push_back(text);
+        if (answers.empty()) return Answer::Cancel;
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString OpenFileName(const QString&, const QString&, const QString&) override { return Next(); }
+    QString SaveFileName(const QString&, const QString&, const QString&, const QString&) override {
+        return Next();
+    }
+
+    std::vector<QString> messages, questions;
+    std::deque<Answer> answers;
+    std::deque<QString> files;
+
+  private:
+    QString Next() {
+        if (files.empty()) return {};
+        QString f = files.front();
+        files.pop_front();
+        return f;
+    }
+};
+
+// Writes `bytes` to `path`, making its folder.
+inline void WriteFile(const QString& path, const std::string& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+class TutorFixture {
+  public:
+    explicit TutorFixture(const std::string& course = "\tFila central\nasdf jkl\xf1\nfj fj\n",
+                          const std::string& config = "audio:on\n") {
+        if (!config.empty()) WriteFile(Path("config.txt"), config);
+        if (!course.empty()) WriteFile(Path("Courses/Default"), course);
+    }
+    QString Path(const QString& name) const { return dir.path() + "/" + name; }
+
+    // Starts the tutor and gives the view the keyboard focus.
+    bool Start(const QString& file = QString()) {
+        app = std::make_unique<ui::CZAVTypeApp>(dir.path().toStdString(), prompts);
+        if (!app->Start(file)) return false;
+        Frame()->activateWindow();
+        View()->setFocus();
+        (void)QTest::qWaitForWindowActive(Frame());
+        return true;
+    }
+    ui::CMainFrame* Frame() const { return app->Frame(); }
+    ui::CZAVTypeView* View() const { return app->Frame()->View(); }
+    CZAVTypeDoc& Doc() const { return app->Document(); }
+    const CTypingEngine& Engine() const { return View()->Engine(); }
+    void Type(const QString& keys) { QTest::keyClicks(View(), keys); }
+
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    std::unique_ptr<ui::CZAVTypeApp> app;
+};
+
+}  // namespace zav::testing
