@@ -5,6 +5,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "tutor/app/qt_text.h"
 #include "tutor/course/exercise_text.h"
@@ -49,6 +50,7 @@ CZAVTypeView::CZAVTypeView(const CConfig& config, CZAVTypeDoc& doc, QWidget* par
 void CZAVTypeView::RefreshFont() {
     font_ = QFont(QString::fromStdString(doc_.fontName));
     font_.setPointSizeF(doc_.fontSize > 0 ? doc_.fontSize / 10.0 : 12.0);
+    layoutValid_ = false;
 }
 
 QString CZAVTypeView::StatusText() const {
@@ -93,11 +95,11 @@ void CZAVTypeView::DrawExercise(bool full) {
     p.setPen(FromColorRef(config_.col_ex));
     p.drawText(typingText, kTextFlags, FromCp1252(engine_.TypedText()));
 
-    const QFontMetrics metrics(font_);
+    // The typed text up to the position is the line's own beginning, so both widths are
+    // prefixes of the line, read from one layout made once per line.
     const int position = engine_.Position();
-    const int w1 = metrics.horizontalAdvance(FromCp1252(engine_.TypedText().substr(0, position)));
-    const int w2 =
-        metrics.horizontalAdvance(FromCp1252(engine_.SourceLine().substr(0, position + 1)));
+    const int w1 = PrefixWidth(position);
+    const int w2 = PrefixWidth(position + 1);
     engine_.SetMarkX((w1 + w2) / 2);
     caretX_ = kTextLeft + w1;
 
@@ -123,6 +125,23 @@ void CZAVTypeView::DrawExercise(bool full) {
         update();
     else
         update(QRect(0, mid - 5, right, 51));
+}
+
+int CZAVTypeView::PrefixWidth(int characters) {
+    const std::string& line = engine_.SourceLine();
+    if (!layoutValid_ || layoutLine_ != line) {
+        layoutLine_ = line;
+        layout_.setFont(font_);
+        layout_.setText(FromCp1252(line));
+        layout_.beginLayout();
+        QTextLine row = layout_.createLine();
+        if (row.isValid()) row.setLineWidth(1e6);
+        layout_.endLayout();
+        layoutValid_ = true;
+    }
+    if (layout_.lineCount() == 0) return 0;
+    const int end = std::clamp(characters, 0, static_cast<int>(line.size()));
+    return static_cast<int>(layout_.lineAt(0).cursorToX(end));
 }
 
 void CZAVTypeView::paintEvent(QPaintEvent* event) {

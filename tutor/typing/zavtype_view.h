@@ -4,6 +4,7 @@
 // here or handed to the host's bars.
 #include <QFont>
 #include <QImage>
+#include <QTextLayout>
 #include <QTimer>
 #include <QWidget>
 
@@ -56,6 +57,8 @@ class CZAVTypeView : public QWidget, private ITypingListener {
 
   private:
     void TypeText(const QString& text);
+    // Width of the first `characters` characters of the line in the exercise font.
+    int PrefixWidth(int characters);
 
     // ITypingListener
     void StopSound() override { sounds_.StopAll(); }
@@ -84,6 +87,9 @@ class CZAVTypeView : public QWidget, private ITypingListener {
     QTimer timer_;
     QImage canvas_;
     QFont font_;
+    QTextLayout layout_;
+    std::string layoutLine_;
+    bool layoutValid_ = false;
     bool focus_ = false;
     int caretX_ = 55;
 };
