@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace zav {
 namespace {
 
@@ -110,6 +112,23 @@ TEST(SpeedChart, WordsPerMinuteOverTheWholeHistory) {
     const SpeedChart chart = BuildSpeedChart(History({Turn(50, 6000, 10), Turn(50, 6000, 20)}));
     EXPECT_EQ(chart.wordsPerMinute, 15);
     EXPECT_EQ(chart.caption.text, "Palabras Por Minuto (total): 15");
+}
+
+TEST(SpeedChart, DamagedTurnsGiveBoundedFigures) {
+    // From a fuzzed progress file: 542,330,124 letters in 359.42 s made the scale's labels
+    // overflow int; negative counts and huge word totals did the same to dots and caption.
+    const SpeedChart fast = BuildSpeedChart(History({Turn(542330124, 35942)}));
+    EXPECT_EQ(fast.labels[4].text, std::to_string(fast.scaleTop));
+    EXPECT_EQ(fast.labels[2].text, std::to_string(fast.scaleTop / 2));
+    ASSERT_EQ(fast.dots.size(), 1u);
+    EXPECT_GE(fast.dots[0].y, 20);
+
+    const SpeedChart negative = BuildSpeedChart(History({Turn(INT_MIN, 1, INT_MIN)}));
+    EXPECT_EQ(negative.dots[0].y, kGraphHeight);
+    EXPECT_EQ(negative.wordsPerMinute, INT_MIN);
+
+    CProgressStats wordy = History({Turn(0, 1, INT_MAX), Turn(0, 1, INT_MAX)});
+    EXPECT_EQ(BuildSpeedChart(wordy).wordsPerMinute, INT_MAX);
 }
 
 TEST(PrecisionScale, NothingWhenNoTwoRatiosDiffer) {

@@ -1,6 +1,7 @@
 #include "tutor/stats/graph_model.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "tutor/resources/strings.h"
@@ -28,6 +29,12 @@ std::string FormatFloat(const char* format, double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, format, value);
     return buffer;
+}
+
+// A figure truncated to int as the chart shows it; a damaged file's turns may give any speed,
+// so values beyond int stop at its ends instead of being undefined.
+int TruncatedInt(double value) {
+    return static_cast<int>(std::clamp(value, double{INT_MIN}, double{INT_MAX}));
 }
 
 }  // namespace
@@ -65,17 +72,20 @@ SpeedChart BuildSpeedChart(const CProgressStats& stats) {
 
     SpeedChart chart;
     chart.scaleTop = SpeedScaleTop(largest);
-    chart.wordsPerMinute = static_cast<int>(WordsPerMinuteOver(stats, kWindowAll));
+    chart.wordsPerMinute = TruncatedInt(WordsPerMinuteOver(stats, kWindowAll));
     chart.caption = {
         0, 135, std::string(text::kSpeedCaption) + ": " + std::to_string(chart.wordsPerMinute)};
     for (int k = 0; k < 5; ++k) {
-        chart.labels[k] = {10, kAxisBottom - kAxisStep * k,
-                           FormatFloat("%3.0f", kAxisStep * k * chart.scaleTop * 0.01)};
+        chart.labels[k] = {
+            10, kAxisBottom - kAxisStep * k,
+            FormatFloat("%3.0f", static_cast<double>(kAxisStep * k) * chart.scaleTop * 0.01)};
     }
     for (int i = 0; i < count; ++i) {
         const int x = kFirstDotX + kDotSpread * i / count;
         const double lpm = LettersPerMinute(stats.history[i]);
-        const int y = static_cast<int>(kAxisBottom - lpm * 100.0 / chart.scaleTop);
+        // A negative count from a damaged file puts the dot below the area, not out of range.
+        const int y = TruncatedInt(
+            std::min(kAxisBottom - lpm * 100.0 / chart.scaleTop, double{kGraphHeight}));
         chart.dots.push_back({x, y});
     }
     return chart;
