@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace zav {
 namespace {
 
@@ -34,8 +36,9 @@ TEST(MeasuresTest, DisplayNumberSetsDrillsApart) {
     struct Case {
         int kind, exercise, shown;
     };
-    for (const Case& c :
-         {Case{0, 0, 1}, Case{0, 41, 42}, Case{1, 9, -1}, Case{2, 9, -2}, Case{3, 0, -3}}) {
+    // The last two from a fuzzed progress file: they overflowed int.
+    for (const Case& c : {Case{0, 0, 1}, Case{0, 41, 42}, Case{1, 9, -1}, Case{2, 9, -2},
+                          Case{3, 0, -3}, Case{0, INT_MAX, INT_MIN}, Case{INT_MIN, 0, INT_MIN}}) {
         CTurnRecord t;
         t.kind = c.kind;
         t.exercise = c.exercise;

@@ -43,7 +43,11 @@ int ErrorPercent(const CTurnRecord& turn) {
 }
 
 int DisplayNumber(const CTurnRecord& turn) {
-    return turn.kind == CourseExercise ? turn.exercise + 1 : -turn.kind;
+    // In 32-bit wrap-around: a damaged file's extreme values show as they always did, without
+    // the overflow of plain int arithmetic.
+    const auto kind = static_cast<std::uint32_t>(turn.kind);
+    const auto exercise = static_cast<std::uint32_t>(turn.exercise);
+    return static_cast<int>(turn.kind == CourseExercise ? exercise + 1u : 0u - kind);
 }
 
 Grade TurnGrade(int errors, int okThreshold) {
