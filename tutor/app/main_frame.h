@@ -3,6 +3,7 @@
 // while the user types, and the status panes. File commands go to the document host.
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <string>
 
 #include "tutor/app/document_host.h"
@@ -42,6 +43,11 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     void ShowLetterLists(const std::string& good, const std::string& bad) override;
     void MarkModified() override;
     void UpdateStatusPanes() override;
+    void PostExerciseHelp(int exercise) override {
+        if (exerciseHelp_) exerciseHelp_(exercise);
+    }
+    // Who tells the help viewer about the course exercises the view starts.
+    void SetExerciseHelpSink(std::function<void(int)> sink) { exerciseHelp_ = std::move(sink); }
 
     // IDocumentViews
     void DocumentReplaced() override;
@@ -85,6 +91,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     QLabel* exercisePane_ = nullptr;
     QLabel* autoPane_ = nullptr;
     int errorLevel_ = 0;
+    std::function<void(int)> exerciseHelp_;
 };
 
 }  // namespace zav::ui

@@ -3,6 +3,7 @@
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
 #include "tutor/app/qt_text.h"
+#include "tutor/companion/companions.h"
 #include "tutor/resources/strings.h"
 #include "tutor/typing/zavtype_view.h"
 
@@ -20,6 +21,8 @@ CZAVTypeApp::~CZAVTypeApp() = default;
 bool CZAVTypeApp::Start(const QString& file) {
     recent_.Load();
     frame_ = std::make_unique<CMainFrame>(config_, documents_, documents_.Prompts(), recent_);
+    companions_ = std::make_unique<CCompanions>(documents_, documents_.Prompts());
+    companions_->Attach(*frame_);
     const bool ok =
         file.isEmpty() ? documents_.NewDocument(true) : documents_.OpenDocument(file, true);
     if (!ok) return false;

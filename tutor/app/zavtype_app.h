@@ -12,6 +12,7 @@
 
 namespace zav::ui {
 
+class CCompanions;
 class CMainFrame;
 class CPrompts;
 
@@ -31,6 +32,7 @@ class CZAVTypeApp {
     CDocumentHost& Documents() { return documents_; }
     CRecentFiles& Recent() { return recent_; }
     CMainFrame* Frame() const { return frame_.get(); }
+    CCompanions* Companions() const { return companions_.get(); }
 
   private:
     CConfig config_;
@@ -38,6 +40,8 @@ class CZAVTypeApp {
     CRecentFiles recent_;
     CDocumentHost documents_;
     std::unique_ptr<CMainFrame> frame_;
+    // Receives the companions' messages from start-up on; ends before the frame it serves.
+    std::unique_ptr<CCompanions> companions_;
 };
 
 }  // namespace zav::ui

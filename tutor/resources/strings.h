@@ -121,5 +121,12 @@ inline constexpr char kEnterIntegerRange[] = "Introduzca un n\xfamero entero ent
 inline constexpr char kNothingToPractise[] = "\xa1No hay letras por practicar!\n Entra algunas letras";
 
 // Companion programs.
+inline constexpr char kHelpViewerProgram[] = "ZAVTHelp";
+inline constexpr char kCreateProcessFailed[] = "CreateProcess failed.";
+// The add-on lies in a sibling folder of the tutor's folder.
+inline constexpr char kAddOnFolder[] = "ZAV Drill Plus";
+inline constexpr char kAddOnProgram[] = "DrillPlus";
+inline constexpr char kUpgradePage[] = "help/upgrade.htm";
+inline constexpr char kWebSiteUrl[] = "https://zavtype.example/";
 
 }  // namespace zav::text

@@ -1,0 +1,86 @@
+#pragma once
+// The tutor's side of its companion programs: its own message port, the help viewer started
+// and stopped with "&Ayuda", the exercise it is told about, the add-on and the course path the
+// add-on sends, and the two commands that open a page outside the tutor.
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+#include "shared/port.h"
+#include "shared/port_receiver.h"
+#include "tutor/companion/companion_link.h"
+
+namespace zav::ui {
+
+class CDocumentHost;
+class CMainFrame;
+class CPrompts;
+
+// The message port as the link's channel.
+class CPortChannel : public IMessageChannel {
+  public:
+    PostStatus Post(std::uint32_t id, std::uint32_t message, std::int32_t wparam,
+                    std::int32_t lparam) override;
+    bool IsOpen(std::uint32_t id) override;
+    bool IsRunning(std::uint32_t id) override;
+    void Sleep(std::chrono::milliseconds pause) override;
+    Clock::time_point Now() override { return Clock::now(); }
+};
+
+class CCompanions : public QObject {
+    Q_OBJECT
+
+  public:
+    CCompanions(CDocumentHost& documents, CPrompts& prompts, QObject* parent = nullptr);
+    ~CCompanions() override;
+
+    // Connects the frame's commands and the course exercises its view starts.
+    void Attach(CMainFrame& frame);
+
+    // Commands.
+    void OnHelp();
+    void OnShowTips();
+    void OnAddOn();
+    void OnAboutDrillPlus();
+    void OnWebSite();
+    // The view started a course exercise.
+    void OnExerciseStarted(int exercise);
+
+    const CCompanionLink& Link() const { return link_; }
+    bool PortOpen() const { return receiver_.IsOpen(); }
+    port::PortId OwnId() const { return receiver_.Id(); }
+    port::PortId AddOnId() const { return addOnId_; }
+    QString ViewerPath() const;
+    QString AddOnPath() const;
+
+    // Arguments given to the viewer (none in use; tests ask for its trace).
+    void SetViewerArguments(const QStringList& arguments) { viewerArguments_ = arguments; }
+    // What opens the upgrade page and the web site (the desktop's default viewer in use).
+    void SetUrlOpener(std::function<void(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+
+  signals:
+    // After every change that may move the check mark of "&Ayuda".
+    void HelpStateChanged(bool viewerKnown);
+
+  private:
+    void OnMessage(quint32 message, qint32 wparam, qint32 lparam);
+    void OnLoadCourseChar(qint32 wparam);
+    void StartHelpViewer();
+    void HelpStateMayHaveChanged();
+    QWidget* DialogParent() const;
+
+    CDocumentHost& documents_;
+    CPrompts& prompts_;
+    CPortChannel channel_;
+    port::CPortReceiver receiver_;
+    CCompanionLink link_;
+    port::PortId addOnId_ = 0;
+    QStringList viewerArguments_;
+    std::function<void(const QUrl&)> openUrl_;
+    QPointer<CMainFrame> frame_;
+};
+
+}  // namespace zav::ui
