@@ -77,6 +77,7 @@ class CompanionFixture {
   public:
     CompanionFixture() {
         WriteFile(Path("config.txt"), "audio:off\n");
+        EXPECT_TRUE(QFile::copy(QStringLiteral(ZAV_OUT_DIR "/fingers.txt"), Path("fingers.txt")));
         WriteFile(Path("Courses/Default"), Course("ej"));
         WriteFile(Path("Courses/Español"), Course("ni\xf1o"));
         for (const char* page : {"index.htm", "a.htm", "b.htm", "c.htm", "d.htm", "n.htm"})
