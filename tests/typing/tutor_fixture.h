@@ -58,7 +58,12 @@ class TutorFixture {
                           const std::string& config = "audio:on\n") {
         if (!config.empty()) WriteFile(Path("config.txt"), config);
         if (!course.empty()) WriteFile(Path("Courses/Default"), course);
+        WriteFile(Path("fingers.txt"), kFingers);
     }
+    // One layout whose left index finger types f, g, r, t, v and b and whose thumbs the blank.
+    static constexpr char kFingers[] =
+        "Prueba\n0:a:qaz1\n1:s:wsx2\n2:d:edc3\n3:f:fgrtvb45\n4:j:jhyunm67\n5:k:ik,8\n"
+        "6:l:ol.\n7:n:p\xf1-0\n";
     QString Path(const QString& name) const { return dir.path() + "/" + name; }
 
     // Starts the tutor and gives the view the keyboard focus.

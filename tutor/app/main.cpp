@@ -1,6 +1,7 @@
 // The tutor's entry point: --help and --version answer without a display; otherwise the
 // application starts with the progress file named on the command line, if any.
 #include <QApplication>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -33,6 +34,9 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    // Qt took the C library's locale from the environment; the core's printf-style figures
+    // must keep their decimal point under a Spanish locale.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setOrganizationName(zav::ui::FromCp1252(zav::text::kOrganization));
     QApplication::setApplicationName(zav::ui::FromCp1252(zav::text::kAppName));
     zav::ui::CPrompts prompts;

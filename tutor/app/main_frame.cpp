@@ -1,20 +1,26 @@
 #include "tutor/app/main_frame.h"
 
 #include <QCloseEvent>
-#include <QDockWidget>
 #include <QFileInfo>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QUrl>
 
 #include "tutor/app/about_dlg.h"
+#include "tutor/app/frame_toolbar.h"
 #include "tutor/app/prompts.h"
 #include "tutor/app/qt_text.h"
 #include "tutor/app/recent_files.h"
+#include "tutor/app/status_panes.h"
+#include "tutor/dialogs/finger_dlg.h"
+#include "tutor/dialogs/jump_dlg.h"
+#include "tutor/dialogs/settings_dlg.h"
+#include "tutor/dialogs/stats_dlg.h"
 #include "tutor/resources/strings.h"
+#include "tutor/stats/exercise_bar.h"
+#include "tutor/stats/letters_bar.h"
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
@@ -29,6 +35,7 @@ CMainFrame::CMainFrame(const CConfig& config, CDocumentHost& documents, CPrompts
     setCentralWidget(view_);
     CreateMenus();
     CreateBars();
+    CreateDialogs();
     documents_.SetViews(this);
     prompts_.SetParent(this);
     TitleChanged();
@@ -60,7 +67,8 @@ void CMainFrame::CreateMenus() {
     fileMenu_->addSeparator();
     connect(AddAction(fileMenu_, text::kMenuLoadCourse, "loadCourse", true), &QAction::triggered,
             this, &CMainFrame::OnLoadCourse);
-    AddAction(fileMenu_, text::kMenuReport, "report", false);
+    connect(AddAction(fileMenu_, text::kMenuReport, "report", true), &QAction::triggered, this,
+            &CMainFrame::OnReport);
     recentSeparator_ = fileMenu_->addSeparator();
     exitSeparator_ = fileMenu_->addSeparator();
     connect(AddAction(fileMenu_, text::kMenuExit, "appExit", true), &QAction::triggered, this,
@@ -68,11 +76,20 @@ void CMainFrame::CreateMenus() {
     RebuildRecentMenu();
 
     QMenu* view = menuBar()->addMenu(FromCp1252(text::kMenuView));
-    AddAction(view, text::kMenuToolbar, "viewToolbar", false);
-    AddAction(view, text::kMenuStatusBar, "viewStatusBar", false);
+    QAction* toolBar = AddAction(view, text::kMenuToolbar, "viewToolbar", true);
+    QAction* statusBar = AddAction(view, text::kMenuStatusBar, "viewStatusBar", true);
+    for (QAction* bar : {toolBar, statusBar}) {
+        bar->setCheckable(true);
+        bar->setChecked(true);
+    }
+    connect(toolBar, &QAction::triggered, this, &CMainFrame::OnViewToolBar);
+    connect(statusBar, &QAction::triggered, this, &CMainFrame::OnViewStatusBar);
     AddAction(view, text::kMenuSettings, "viewSettings", false);
-    AddAction(view, text::kMenuFingers, "viewFingers", false);
+    AddAction(view, text::kMenuFingers, "viewFingers", false)->setCheckable(true);
     AddAction(view, text::kMenuStatistics, "viewStatistics", false);
+    Connect("viewSettings", &CMainFrame::OnViewSettings);
+    Connect("viewFingers", &CMainFrame::OnViewFingers);
+    Connect("viewStatistics", &CMainFrame::OnViewStatistics);
 
     QMenu* exercise = menuBar()->addMenu(FromCp1252(text::kMenuExercise));
     AddAction(exercise, text::kMenuPrevious, "exercisePrevious", false);
@@ -81,7 +98,19 @@ void CMainFrame::CreateMenus() {
     AddAction(exercise, text::kMenuJump, "exerciseJump", false);
     AddAction(exercise, text::kMenuPractice, "exercisePractice", false);
     exercise->addSeparator();
-    AddAction(exercise, text::kMenuAutoAdvance, "autoAdvance", false);
+    AddAction(exercise, text::kMenuAutoAdvance, "autoAdvance", false)->setCheckable(true);
+    Connect("exercisePrevious", &CMainFrame::OnPrevious);
+    Connect("exerciseNext", &CMainFrame::OnNext);
+    Connect("exerciseRestart", &CMainFrame::OnRestart);
+    Connect("exerciseJump", &CMainFrame::OnJump);
+    Connect("exercisePractice", &CMainFrame::OnPractice);
+    Connect("autoAdvance", &CMainFrame::OnAutoAdvance);
+    // The sound switch has a toolbar button only; it is off limits while "audio" is "disable".
+    auto* sound = new QAction(this);
+    sound->setObjectName(QStringLiteral("soundSwitch"));
+    sound->setCheckable(true);
+    sound->setEnabled(config_.audio > -1);
+    connect(sound, &QAction::triggered, this, &CMainFrame::OnSoundSwitch);
 
     QMenu* improve = menuBar()->addMenu(FromCp1252(text::kMenuImprove));
     AddAction(improve, text::kMenuAboutDrillPlus, "aboutDrillPlus", false);
@@ -94,34 +123,45 @@ void CMainFrame::CreateMenus() {
     AddAction(help, text::kMenuWebSite, "webSite", false);
 }
 
-// Plain stand-ins for the exercise and letters bars; they show what the view reports.
+void CMainFrame::Connect(const char* name, void (CMainFrame::*handler)()) {
+    QAction* action = Action(QString::fromLatin1(name));
+    action->setEnabled(true);
+    connect(action, &QAction::triggered, this, handler);
+}
+
+// The toolbar, the status bar and the two bars docked at the bottom, letters bar lowest.
 void CMainFrame::CreateBars() {
-    auto* exerciseBar = new QDockWidget(this);
-    exerciseBar->setObjectName(QStringLiteral("exerciseBar"));
-    exerciseBar->setFeatures(QDockWidget::DockWidgetMovable);
-    auto* exerciseContent = new QWidget(exerciseBar);
-    auto* row = new QHBoxLayout(exerciseContent);
-    figures_ = new QLabel(exerciseContent);
-    discs_ = new QLabel(exerciseContent);
-    row->addWidget(figures_, 1);
-    row->addWidget(discs_);
-    exerciseBar->setWidget(exerciseContent);
+    toolBar_ = CreateFrameToolBar(*this, [this](const QString& name) { return Action(name); });
+    panes_ = new CStatusPanes(statusBar(), CStatusPanes::PlatformReportsLocks());
+    lettersBar_ = new CLettersBar(this);
+    exerciseBar_ = new CExerciseBar(this);
+    // One above the other, as two rows of the bottom edge.
+    addDockWidget(Qt::BottomDockWidgetArea, exerciseBar_, Qt::Vertical);
+    addDockWidget(Qt::BottomDockWidgetArea, lettersBar_, Qt::Vertical);
+}
 
-    auto* lettersBar = new QDockWidget(this);
-    lettersBar->setObjectName(QStringLiteral("lettersBar"));
-    lettersBar->setFeatures(QDockWidget::DockWidgetMovable);
-    letters_ = new QLabel(lettersBar);
-    lettersBar->setWidget(letters_);
-    addDockWidget(Qt::BottomDockWidgetArea, lettersBar);
-    addDockWidget(Qt::BottomDockWidgetArea, exerciseBar);
+// The modeless dialogs live as long as the frame, hidden until their commands show them.
+void CMainFrame::CreateDialogs() {
+    fingerDlg_ = new CFingerDlg(this);
+    connect(fingerDlg_, &CFingerDlg::closedByUser, this, &CMainFrame::OnFingerGuideClosed);
+    view_->SetFingerTable(&fingerDlg_->Table());
+    jumpDlg_ = new CJumpDlg(this);
+    connect(jumpDlg_, &CJumpDlg::exerciseChosen, this, &CMainFrame::OnExerciseChosen);
+    settingsDlg_ = new CSettingsDlg(prompts_, this);
+    connect(settingsDlg_, &CSettingsDlg::settingsApplied, this, &CMainFrame::OnSettingsApplied);
+    connect(settingsDlg_, &CSettingsDlg::layoutApplied, this, &CMainFrame::OnLayoutApplied);
+    statsDlg_ = new CStatsDlg(this);
+}
 
-    exercisePane_ = new QLabel(this);
-    exercisePane_->setMinimumWidth(
-        exercisePane_->fontMetrics().horizontalAdvance(FromCp1252(text::kExercisePaneWidth)));
-    autoPane_ = new QLabel(this);
-    autoPane_->setMinimumWidth(autoPane_->fontMetrics().horizontalAdvance(QStringLiteral("AUTO")));
-    statusBar()->addPermanentWidget(exercisePane_);
-    statusBar()->addPermanentWidget(autoPane_);
+bool CMainFrame::Create() {
+    const std::filesystem::path fingers = documents_.ProgramFolder() / "fingers.txt";
+    if (!fingerDlg_->LoadFingerFile(fingers)) {
+        prompts_.Message(FromCp1252(text::kImportantFileMissing), QMessageBox::Critical);
+        return false;
+    }
+    fingerGuideShown_ = false;
+    settingsDlg_->FillLayouts(fingerDlg_->Table().LayoutNames());
+    return true;
 }
 
 void CMainFrame::RebuildRecentMenu() {
@@ -146,43 +186,41 @@ QAction* CMainFrame::Action(const QString& objectName) const {
 }
 
 QString CMainFrame::ExerciseBarText() const {
-    return figures_->text() + ' ' + discs_->text();
+    return exerciseBar_->Summary();
 }
 QString CMainFrame::LettersBarText() const {
-    return letters_->text();
+    return QStringLiteral("Bien %1  Mal %2").arg(lettersBar_->Good(), lettersBar_->Bad());
 }
 QString CMainFrame::ExercisePaneText() const {
-    return exercisePane_->text();
+    return panes_->ExerciseText();
 }
 QString CMainFrame::AutoPaneText() const {
-    return autoPane_->text();
+    return panes_->AutoText();
 }
 
 void CMainFrame::ShowErrorLevel(int errors) {
     errorLevel_ = errors;
+    exerciseBar_->ShowLargeDisc(ErrorLevelDisc(errors, documents_.Document().okThreshold));
 }
 
 void CMainFrame::ShowTurnFigures(const CTurnRecord& record, int turnNumber) {
-    figures_->setText(QStringLiteral("Duración %1  Letras %2  Palabras %3  Errores %4  %5  "
-                                     "Intentos %6")
-                          .arg(record.duration * 0.01, 0, 'f', 3)
-                          .arg(record.letters)
-                          .arg(record.words)
-                          .arg(record.errors)
-                          .arg(FromCp1252(record.errorLetters))
-                          .arg(turnNumber));
+    exerciseBar_->ShowFigures(FormatTurnFigures(record, turnNumber));
 }
 
 void CMainFrame::ShowTurnDiscs(const std::array<int, 10>& history) {
-    QStringList discs;
-    for (int i = 0; i < 4; ++i)
-        discs << (history[i] < 0 ? QStringLiteral("-") : QString::number(history[i]));
-    discs_->setText(discs.join(' '));
+    exerciseBar_->ShowSmallDiscs(TurnDiscs(history, documents_.Document().okThreshold));
 }
 
 void CMainFrame::ShowLetterLists(const std::string& good, const std::string& bad) {
-    letters_->setText(
-        QStringLiteral("Letras: Bien %1  Mal %2").arg(FromCp1252(good), FromCp1252(bad)));
+    lettersBar_->ShowLists(FromCp1252(good), FromCp1252(bad));
+}
+
+void CMainFrame::ShowFingerFor(char next) {
+    fingerDlg_->ShowFingerFor(next);
+}
+
+void CMainFrame::RefreshGraph() {
+    if (statsShown_) statsDlg_->RefreshGraph();
 }
 
 void CMainFrame::MarkModified() {
@@ -190,15 +228,27 @@ void CMainFrame::MarkModified() {
 }
 
 void CMainFrame::UpdateStatusPanes() {
-    exercisePane_->setText(view_->StatusText());
-    autoPane_->setText(documents_.Document().autoAdvance == 1 ? FromCp1252(text::kAutoPane)
-                                                              : QString());
+    panes_->SetExercise(view_->StatusText());
+    panes_->SetAuto(documents_.Document().autoAdvance == 1);
 }
 
+void CMainFrame::UpdateCommandStates() {
+    const CZAVTypeDoc& doc = documents_.Document();
+    Action(QStringLiteral("autoAdvance"))->setChecked(doc.autoAdvance == 1);
+    Action(QStringLiteral("soundSwitch"))->setChecked(doc.soundOn);
+    Action(QStringLiteral("viewFingers"))->setChecked(fingerGuideShown_);
+    UpdateStatusPanes();
+}
+
+// New, Open and another course: the settings dialog shows the document's values again, and
+// the finger guide follows the document's layout (New resets it to the first).
 void CMainFrame::DocumentReplaced() {
+    CZAVTypeDoc& doc = documents_.Document();
+    settingsDlg_->LoadFromDocument(doc);
+    fingerDlg_->SetLayout(doc.keyboardLayout);
     view_->RefreshFont();
     view_->StartExercise();
-    UpdateStatusPanes();
+    UpdateCommandStates();
 }
 
 void CMainFrame::TitleChanged() {

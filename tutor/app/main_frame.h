@@ -1,6 +1,7 @@
 #pragma once
-// The tutor's main window: the menus, the exercise view in the middle, the bars the view fills
-// while the user types, and the status panes. File commands go to the document host.
+// The tutor's main window: the menus and the toolbar, the exercise view in the middle, the bars
+// the view fills while the user types, the status panes, and the modeless dialogs it creates
+// hidden and shows on command. File commands go to the document host.
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -9,14 +10,21 @@
 #include "tutor/app/document_host.h"
 #include "tutor/typing/view_host.h"
 
-class QLabel;
 class QMenu;
 class QAction;
+class QToolBar;
 
 namespace zav::ui {
 
+class CExerciseBar;
+class CFingerDlg;
+class CJumpDlg;
+class CLettersBar;
 class CPrompts;
 class CRecentFiles;
+class CSettingsDlg;
+class CStatsDlg;
+class CStatusPanes;
 class CZAVTypeView;
 
 class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
@@ -27,13 +35,27 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
                CRecentFiles& recent);
     ~CMainFrame() override;
 
+    // The part of the creation that can fail: reads "fingers.txt" beside the program. False
+    // after the message; the program then ends without showing the window.
+    bool Create();
+
     CZAVTypeView* View() const { return view_; }
     QAction* Action(const QString& objectName) const;
-    // The texts the placeholder bars show, for the tests.
+    CExerciseBar* ExerciseBar() const { return exerciseBar_; }
+    CLettersBar* LettersBar() const { return lettersBar_; }
+    CStatusPanes* StatusPanes() const { return panes_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+    CFingerDlg* FingerDlg() const { return fingerDlg_; }
+    CJumpDlg* JumpDlg() const { return jumpDlg_; }
+    CSettingsDlg* SettingsDlg() const { return settingsDlg_; }
+    CStatsDlg* StatsDlg() const { return statsDlg_; }
+    bool FingerGuideShown() const { return fingerGuideShown_; }
+    // The bars' texts at a glance.
     QString ExerciseBarText() const;
     QString LettersBarText() const;
     QString ExercisePaneText() const;
     QString AutoPaneText() const;
+    // The error count of the last ShowErrorLevel.
     int ErrorLevel() const { return errorLevel_; }
 
     // IViewHost
@@ -41,8 +63,11 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     void ShowTurnFigures(const CTurnRecord& record, int turnNumber) override;
     void ShowTurnDiscs(const std::array<int, 10>& history) override;
     void ShowLetterLists(const std::string& good, const std::string& bad) override;
+    void ShowFingerFor(char next) override;
+    void RefreshGraph() override;
     void MarkModified() override;
     void UpdateStatusPanes() override;
+    bool ConfirmAdvance() override;
     void PostExerciseHelp(int exercise) override {
         if (exerciseHelp_) exerciseHelp_(exercise);
     }
@@ -62,6 +87,19 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     void OnRecentFile(int index);
     void OnAppExit();
     void OnAppAbout();
+    void OnReport();
+    void OnViewToolBar(bool shown);
+    void OnViewStatusBar(bool shown);
+    void OnViewSettings();
+    void OnViewFingers();
+    void OnViewStatistics();
+    void OnPrevious();
+    void OnNext();
+    void OnRestart();
+    void OnJump();
+    void OnPractice();
+    void OnAutoAdvance();
+    void OnSoundSwitch(bool on);
     // Opens `file` as if chosen with "Abrir..": prompts to save first.
     void OpenFile(const QString& file);
 
@@ -73,8 +111,17 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
   private:
     void CreateMenus();
     void CreateBars();
+    void CreateDialogs();
     void RebuildRecentMenu();
     QAction* AddAction(QMenu* menu, const char* text, const char* name, bool enabled);
+    // Connects the command `name` to `handler`, enabled.
+    void Connect(const char* name, void (CMainFrame::*handler)());
+    // The checks of the commands that show a state of the document.
+    void UpdateCommandStates();
+    void OnFingerGuideClosed();
+    void OnSettingsApplied();
+    void OnLayoutApplied(int layoutIndex);
+    void OnExerciseChosen();
 
     const CConfig& config_;
     CDocumentHost& documents_;
@@ -85,11 +132,17 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     QAction* recentSeparator_ = nullptr;
     QAction* exitSeparator_ = nullptr;
     QList<QAction*> recentActions_;
-    QLabel* figures_ = nullptr;
-    QLabel* discs_ = nullptr;
-    QLabel* letters_ = nullptr;
-    QLabel* exercisePane_ = nullptr;
-    QLabel* autoPane_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    CStatusPanes* panes_ = nullptr;
+    CExerciseBar* exerciseBar_ = nullptr;
+    CLettersBar* lettersBar_ = nullptr;
+    CFingerDlg* fingerDlg_ = nullptr;
+    CJumpDlg* jumpDlg_ = nullptr;
+    CSettingsDlg* settingsDlg_ = nullptr;
+    CStatsDlg* statsDlg_ = nullptr;
+    bool fingerGuideShown_ = false;
+    // The statistics graph draws nothing before the first "Es&tadística".
+    bool statsShown_ = false;
     int errorLevel_ = 0;
     std::function<void(int)> exerciseHelp_;
 };

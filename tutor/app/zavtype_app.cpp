@@ -21,6 +21,7 @@ CZAVTypeApp::~CZAVTypeApp() = default;
 bool CZAVTypeApp::Start(const QString& file) {
     recent_.Load();
     frame_ = std::make_unique<CMainFrame>(config_, documents_, documents_.Prompts(), recent_);
+    if (!frame_->Create()) return false;
     companions_ = std::make_unique<CCompanions>(documents_, documents_.Prompts());
     companions_->Attach(*frame_);
     const bool ok =

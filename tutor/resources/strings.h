@@ -58,6 +58,32 @@ inline constexpr char kMenuHelpPage[] = "&Ayuda";
 inline constexpr char kMenuTips[] = "&Mostrar consejos";
 inline constexpr char kMenuAbout[] = "&Acerca de";
 inline constexpr char kMenuWebSite[] = "Sitio &Intenet de ZAV Type";
+// Command prompts: the status-bar text, then after a line break the tooltip, if any.
+inline constexpr char kPromptNew[] = "Crea un nuevo documento\nNuevo";
+inline constexpr char kPromptOpen[] = "Abre un documento ya existente\nAbrir";
+inline constexpr char kPromptSave[] = "Guarda el documento activo\nGuardar";
+inline constexpr char kPromptReport[] = "Crea un informe de evaluaci\xf3n";
+inline constexpr char kPromptSettings[] = "Cambia configuraci\xf3n de la applicaci\xf3n\nSettings";
+inline constexpr char kPromptFingers[] = "Mostrar dedo a utilizar para la siguiente letra";
+inline constexpr char kPromptStatistics[] = "Abierto dialogo estad\xedstica\nEstad\xedstica";
+inline constexpr char kPromptPrevious[] = "Retrocede al ejercicio anterior\nEjercicio anterior";
+inline constexpr char kPromptNext[] = "Avanza al siguiente ejercicio\nSiguiente ejercicio";
+inline constexpr char kPromptRestart[] = "Empieza este ejercicio otra vez\nReempezar";
+inline constexpr char kPromptJump[] = "Salta a una ejercicio diferente\nSaltar";
+inline constexpr char kPromptPractice[] = "Practicar mi combinaci\xf3n de letras\nPracticar";
+inline constexpr char kPromptAutoAdvance[] =
+    "Controla el avance autom\xe1tico entre ejercicios\nAvance autom\xe1tico";
+inline constexpr char kPromptSound[] = "Apaga / Enciende sonidos";
+inline constexpr char kPromptHelp[] = "Abrir la ayuda\nAyuda";
+// Status bar: the idle text of the first pane and the lock-key panes.
+inline constexpr char kIdlePrompt[] =
+    "\xa1" "Escriba la l\xednea de escrito rojo en el recuadro blanco!";
+inline constexpr char kCapsPane[] = "CAP";
+inline constexpr char kNumPane[] = "MAY";
+// The report's save dialog.
+inline constexpr char kReportFilter[] = "HTML files (*.htm(l)) (*.htm *.html)";
+inline constexpr char kReportDefaultName[] = "report";
+inline constexpr char kReportCannotWrite[] = "No se puede escribir el informe %1.";
 
 // Progress document.
 inline constexpr char kUnexpectedFormat[] = "Formato de archivo no esperado.";

@@ -19,6 +19,8 @@ class IViewHost {
     virtual void RefreshGraph() {}
     virtual void PostExerciseHelp(int /*exercise*/) {}
     virtual void MarkModified() {}
+    // The automatic advance asks the user first: true to move on.
+    virtual bool ConfirmAdvance() { return true; }
     // The exercise caption or the auto-advance switch may have changed.
     virtual void UpdateStatusPanes() {}
 };

@@ -9,6 +9,7 @@
 
 #include "tutor/app/qt_text.h"
 #include "tutor/course/exercise_text.h"
+#include "tutor/typing/navigation.h"
 
 namespace zav::ui {
 namespace {
@@ -231,10 +232,32 @@ void CZAVTypeView::RefreshGraph() {
     if (host_) host_->RefreshGraph();
 }
 
-// The auto-advance rule and its confirmation come with the navigation commands; until then
-// the same exercise begins another turn.
 bool CZAVTypeView::AskAutoAdvance() {
+    const TurnHistory& history = engine_.TurnHistory();
+    switch (ShouldAutoAdvance(doc_, engine_.TurnNumber(), history, history[0])) {
+        case AdvanceAnswer::Yes:
+            return true;
+        case AdvanceAnswer::Confirm:
+            return host_ ? host_->ConfirmAdvance() : true;
+        case AdvanceAnswer::No:
+            break;
+    }
     return false;
+}
+
+void CZAVTypeView::OnPrevious() {
+    PreviousExercise(doc_, engine_);
+    MarkModified();
+}
+
+// On the last exercise nothing starts, yet the document is marked modified as on any move.
+void CZAVTypeView::OnNext() {
+    NextExercise(doc_, engine_);
+    MarkModified();
+}
+
+void CZAVTypeView::OnRestart() {
+    RestartTurn(engine_);
 }
 
 void CZAVTypeView::MarkModified() {

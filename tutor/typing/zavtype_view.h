@@ -32,6 +32,11 @@ class CZAVTypeView : public QWidget, private ITypingListener {
     // Re-creates the exercise font from the document; the caller redraws.
     void RefreshFont();
     void StartExercise() { engine_.StartExercise(); }
+
+    // The navigation commands of the "Ejercicio" menu.
+    void OnPrevious();
+    void OnNext();
+    void OnRestart();
     void DrawExercise(bool full);
 
     CTypingEngine& Engine() { return engine_; }

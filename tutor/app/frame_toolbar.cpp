@@ -1,0 +1,86 @@
+#include "tutor/app/frame_toolbar.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMainWindow>
+#include <QToolBar>
+
+#include "tutor/app/qt_text.h"
+#include "tutor/resources/strings.h"
+
+namespace zav::ui {
+namespace {
+
+struct Command {
+    const char* name;       // the action's object name; null marks a gap in the toolbar
+    const char* prompt;     // status-bar text, then after a line break the tooltip
+    const char* themeIcon;  // null: no button
+    const char* fallback;
+};
+
+// The toolbar's buttons in their order, then the commands that only have a prompt.
+constexpr Command kCommands[] = {
+    {"exercisePrevious", text::kPromptPrevious, "go-previous", "previous"},
+    {"exerciseRestart", text::kPromptRestart, "view-refresh", "restart"},
+    {"exerciseNext", text::kPromptNext, "go-next", "next"},
+    {"exerciseJump", text::kPromptJump, "go-jump", "jump"},
+    {"exercisePractice", text::kPromptPractice, "input-keyboard", "practice"},
+    {nullptr, nullptr, nullptr, nullptr},
+    {"autoAdvance", text::kPromptAutoAdvance, "media-skip-forward", "auto"},
+    {"viewStatistics", text::kPromptStatistics, "x-office-spreadsheet", "stats"},
+    {"soundSwitch", text::kPromptSound, "audio-volume-high", "sound"},
+    {nullptr, nullptr, nullptr, nullptr},
+    {"fileOpen", text::kPromptOpen, "document-open", "open"},
+    {"fileNew", text::kPromptNew, "document-new", "new"},
+    {"fileSave", text::kPromptSave, "document-save", "save"},
+    {nullptr, nullptr, nullptr, nullptr},
+    {"helpIndex", text::kPromptHelp, "help-contents", "help"},
+    {"report", text::kPromptReport, nullptr, nullptr},
+    {"viewSettings", text::kPromptSettings, nullptr, nullptr},
+    {"viewFingers", text::kPromptFingers, nullptr, nullptr},
+};
+
+void SetPrompt(QAction* action, const char* prompt) {
+    const QString text = FromCp1252(prompt);
+    const int lineBreak = text.indexOf('\n');
+    action->setStatusTip(lineBreak < 0 ? text : text.left(lineBreak));
+    // A command without a tooltip of its own shows none, not its menu text.
+    action->setToolTip(lineBreak < 0 ? QString() : text.mid(lineBreak + 1));
+}
+
+}  // namespace
+
+QIcon ToolIcon(const char* themeName, const char* fallback) {
+    return QIcon::fromTheme(QString::fromLatin1(themeName),
+                            QIcon(QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(fallback))));
+}
+
+QToolBar* CreateFrameToolBar(QMainWindow& frame,
+                             const std::function<QAction*(const QString&)>& action) {
+    auto* bar = new QToolBar(&frame);
+    bar->setObjectName(QStringLiteral("toolBar"));
+    bar->setMovable(true);
+    bar->setIconSize(QSize(24, 24));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bool gapPending = false;
+    for (const Command& command : kCommands) {
+        if (!command.name) {
+            gapPending = true;
+            continue;
+        }
+        QAction* found = action(QString::fromLatin1(command.name));
+        if (!found) continue;
+        SetPrompt(found, command.prompt);
+        if (!command.themeIcon) continue;
+        if (gapPending && !bar->actions().isEmpty()) bar->addSeparator();
+        gapPending = false;
+        found->setIcon(ToolIcon(command.themeIcon, command.fallback));
+        // The icon belongs to the toolbar; the menus keep their plain texts.
+        found->setIconVisibleInMenu(false);
+        bar->addAction(found);
+    }
+    frame.addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
+}
+
+}  // namespace zav::ui

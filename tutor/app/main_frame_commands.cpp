@@ -1,0 +1,139 @@
+// The main window's commands of the "Ver" and "Ejercicio" menus, the report, and the answers
+// from its modeless dialogs. The file commands and the frame's creation are in main_frame.cpp.
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "tutor/app/main_frame.h"
+#include "tutor/app/prompts.h"
+#include "tutor/app/qt_text.h"
+#include "tutor/dialogs/advance_confirm_dlg.h"
+#include "tutor/dialogs/auto_advance_dlg.h"
+#include "tutor/dialogs/finger_dlg.h"
+#include "tutor/dialogs/jump_dlg.h"
+#include "tutor/dialogs/practice_dlg.h"
+#include "tutor/dialogs/settings_dlg.h"
+#include "tutor/dialogs/stats_dlg.h"
+#include "tutor/resources/strings.h"
+#include "tutor/stats/report.h"
+#include "tutor/typing/zavtype_view.h"
+
+namespace zav::ui {
+
+void CMainFrame::OnViewToolBar(bool shown) {
+    toolBar_->setVisible(shown);
+}
+
+void CMainFrame::OnViewStatusBar(bool shown) {
+    statusBar()->setVisible(shown);
+}
+
+void CMainFrame::OnViewSettings() {
+    settingsDlg_->show();
+    settingsDlg_->raise();
+    settingsDlg_->activateWindow();
+}
+
+void CMainFrame::OnViewFingers() {
+    fingerGuideShown_ = !fingerGuideShown_;
+    if (fingerGuideShown_) {
+        fingerDlg_->show();
+        // The guide is for looking at: the keys stay with the exercise.
+        view_->activateWindow();
+        view_->setFocus();
+    } else {
+        fingerDlg_->hide();
+    }
+    Action(QStringLiteral("viewFingers"))->setChecked(fingerGuideShown_);
+}
+
+void CMainFrame::OnFingerGuideClosed() {
+    fingerGuideShown_ = false;
+    Action(QStringLiteral("viewFingers"))->setChecked(false);
+}
+
+void CMainFrame::OnViewStatistics() {
+    statsShown_ = true;
+    statsDlg_->ShowFor(documents_.Document());
+}
+
+// The settings dialog's OK: the new font, a full redraw and a modified document.
+void CMainFrame::OnSettingsApplied() {
+    view_->RefreshFont();
+    MarkModified();
+    view_->DrawExercise(true);
+    view_->repaint();
+}
+
+void CMainFrame::OnLayoutApplied(int layoutIndex) {
+    fingerDlg_->SetLayout(layoutIndex);
+}
+
+void CMainFrame::OnPrevious() {
+    view_->OnPrevious();
+}
+
+void CMainFrame::OnNext() {
+    view_->OnNext();
+}
+
+void CMainFrame::OnRestart() {
+    view_->OnRestart();
+}
+
+void CMainFrame::OnJump() {
+    jumpDlg_->ShowFor(documents_.Document());
+}
+
+// "Saltar" moved the document to a course exercise; the jump marks nothing modified.
+void CMainFrame::OnExerciseChosen() {
+    view_->StartExercise();
+}
+
+void CMainFrame::OnPractice() {
+    CZAVTypeDoc& doc = documents_.Document();
+    CPracticeDlg dialog(prompts_, this);
+    dialog.SetChoice(PracticeFromDocument(doc));
+    if (dialog.exec() != QDialog::Accepted) return;
+    ApplyPractice(dialog.Choice(), doc);
+    view_->StartExercise();
+}
+
+// The settings change the document without marking it; the check mark and "AUTO" follow at once.
+void CMainFrame::OnAutoAdvance() {
+    CZAVTypeDoc& doc = documents_.Document();
+    CAutoAdvanceDlg dialog(this);
+    dialog.SetValues(AutoAdvanceFromDocument(doc));
+    if (dialog.exec() == QDialog::Accepted) ApplyAutoAdvance(dialog.Values(), doc);
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnSoundSwitch(bool on) {
+    documents_.Document().soundOn = on;
+}
+
+bool CMainFrame::ConfirmAdvance() {
+    CAdvanceConfirmDlg dialog(this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+// The page goes where the user chooses; a file that cannot be written is said so, rather than
+// passed over as if the report were there.
+void CMainFrame::OnReport() {
+    QString title = FromCp1252(text::kMenuReport);
+    title.remove('&');
+    const QString file =
+        prompts_.SaveFileName(title, FromCp1252(text::kReportFilter),
+                              FromCp1252(text::kReportDefaultName), QStringLiteral("html"));
+    if (file.isEmpty()) return;
+    const CZAVTypeDoc& doc = documents_.Document();
+    const std::string page = ReportText(doc, ToCp1252(documents_.FilePath()),
+                                        ToCp1252(QString::fromStdString(doc.course.Path())));
+    if (!WriteReportBytes(QFileInfo(file).absoluteFilePath().toStdString(), page)) {
+        QString message = FromCp1252(text::kReportCannotWrite);
+        message.replace(QStringLiteral("%1"), file);
+        prompts_.Message(message, QMessageBox::Warning);
+    }
+}
+
+}  // namespace zav::ui

@@ -1,0 +1,97 @@
+#include "tutor/app/status_panes.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStatusBar>
+
+#include "tutor/app/qt_text.h"
+#include "tutor/resources/strings.h"
+
+namespace zav::ui {
+namespace {
+
+// X11 modifier bits of a key event's state: Lock and Mod2, the usual home of Num Lock.
+constexpr quint32 kX11Lock = 0x2;
+constexpr quint32 kX11NumLock = 0x10;
+
+QLabel* AddPane(QStatusBar* bar, const QString& widest) {
+    auto* pane = new QLabel(bar);
+    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(widest) + 8);
+    pane->setFrameShape(QFrame::Panel);
+    pane->setFrameShadow(QFrame::Sunken);
+    bar->addPermanentWidget(pane);
+    return pane;
+}
+
+}  // namespace
+
+CStatusPanes::CStatusPanes(QStatusBar* bar, bool watchLocks) : QObject(bar), bar_(bar) {
+    exercise_ = AddPane(bar, FromCp1252(text::kExercisePaneWidth));
+    caps_ = AddPane(bar, FromCp1252(text::kCapsPane));
+    num_ = AddPane(bar, FromCp1252(text::kNumPane));
+    auto_ = AddPane(bar, FromCp1252(text::kAutoPane));
+    connect(bar_, &QStatusBar::messageChanged, this, &CStatusPanes::OnMessageChanged);
+    OnMessageChanged(QString());
+    if (watchLocks) qApp->installEventFilter(this);
+}
+
+bool CStatusPanes::PlatformReportsLocks() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+void CStatusPanes::OnMessageChanged(const QString& message) {
+    // A prompt that ends leaves the idle text behind.
+    if (message.isEmpty()) bar_->showMessage(FromCp1252(text::kIdlePrompt));
+}
+
+void CStatusPanes::SetExercise(const QString& caption) {
+    exercise_->setText(caption);
+}
+
+void CStatusPanes::SetAuto(bool on) {
+    auto_->setText(on ? FromCp1252(text::kAutoPane) : QString());
+}
+
+void CStatusPanes::TrackLocks(const QKeyEvent& event) {
+    const quint32 state = event.nativeModifiers();
+    bool caps = state & kX11Lock;
+    bool num = state & kX11NumLock;
+    // The state is the one before the event: pressing a lock key turns its lock over.
+    if (event.type() == QEvent::KeyPress) {
+        if (event.key() == Qt::Key_CapsLock) caps = !caps;
+        if (event.key() == Qt::Key_NumLock) num = !num;
+    } else if (event.key() == Qt::Key_CapsLock || event.key() == Qt::Key_NumLock) {
+        return;  // a lock key's release tells nothing new
+    }
+    caps_->setText(caps ? FromCp1252(text::kCapsPane) : QString());
+    num_->setText(num ? FromCp1252(text::kNumPane) : QString());
+}
+
+bool CStatusPanes::eventFilter(QObject* watched, QEvent* event) {
+    // A key event passes the filter once for every receiver on its way; the copy that goes to
+    // the focus widget, its first widget, is the one read.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+        watched->isWidgetType() && watched == QApplication::focusWidget())
+        TrackLocks(*static_cast<QKeyEvent*>(event));
+    return QObject::eventFilter(watched, event);
+}
+
+QString CStatusPanes::PromptText() const {
+    return bar_->currentMessage();
+}
+QString CStatusPanes::ExerciseText() const {
+    return exercise_->text();
+}
+QString CStatusPanes::CapsText() const {
+    return caps_->text();
+}
+QString CStatusPanes::NumText() const {
+    return num_->text();
+}
+QString CStatusPanes::AutoText() const {
+    return auto_->text();
+}
+
+}  // namespace zav::ui
