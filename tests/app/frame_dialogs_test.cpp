@@ -1,0 +1,188 @@
+// The frame's dialog commands: each opens its dialog, and what the dialogs choose reaches the
+// view, the document and the finger guide; the report goes to the file chosen.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "tests/app/frame_test_support.h"
+#include "tutor/dialogs/finger_dlg.h"
+#include "tutor/dialogs/graph_wnd.h"
+#include "tutor/dialogs/jump_dlg.h"
+#include "tutor/dialogs/settings_dlg.h"
+#include "tutor/dialogs/stats_dlg.h"
+
+namespace zav::testing {
+namespace {
+
+TEST(FrameDialogs, ModelessDialogsAreCreatedHiddenAndShownByTheirCommands) {
+    FrameFixture t;
+    ASSERT_TRUE(t.Start());
+    ui::CMainFrame* f = t.Frame();
+    EXPECT_FALSE(f->SettingsDlg()->isVisible());
+    EXPECT_FALSE(f->JumpDlg()->isVisible());
+    EXPECT_FALSE(f->StatsDlg()->isVisible());
+    EXPECT_FALSE(f->FingerDlg()->isVisible());
+    t.Trigger("viewSettings");
+    EXPECT_TRUE(f->SettingsDlg()->isVisible());
+    t.Trigger("exerciseJump");
+    EXPECT_TRUE(f->JumpDlg()->isVisible());
+    EXPECT_EQ(f->JumpDlg()->NumberText(), QStringLiteral("1"));
+    t.Trigger("viewStatistics");
+    EXPECT_TRUE(f->StatsDlg()->isVisible());
+    EXPECT_EQ(f->size(), QSize(730, 400));
+}
+
+TEST(FrameDialogs, FingerGuideShowsHidesAndFollowsTheKeys) {
+    FrameFixture t;
+    ASSERT_TRUE(t.Start());
+    ui::CFingerDlg* guide = t.Frame()->FingerDlg();
+    QAction* command = t.Frame()->Action(QStringLiteral("viewFingers"));
+    EXPECT_EQ(guide->Letter(), QStringLiteral("a"));  // told while hidden
+    t.Trigger("viewFingers");
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_TRUE(command->isChecked());
+    t.Type("a");
+    EXPECT_EQ(guide->Letter(), QStringLiteral("b"));
+    EXPECT_TRUE(guide->FingerButton(3)->isDown());
+    t.Trigger("viewFingers");
+    EXPECT_FALSE(guide->isVisible());
+    EXPECT_FALSE(command->isChecked());
+    t.Trigger("viewFingers");
+    QTest::keyClick(guide, Qt::Key_Escape);  // Esc hides it and clears the mark
+    EXPECT_FALSE(guide->isVisible());
+    EXPECT_FALSE(t.Frame()->FingerGuideShown());
+    EXPECT_FALSE(command->isChecked());
+    t.Trigger("viewFingers");
+    EXPECT_TRUE(guide->isVisible());
+}
+
+TEST(FrameDialogs, MissingFingerTableEndsStartUp) {
+    FrameFixture t;
+    QFile::remove(t.Path("fingers.txt"));
+    EXPECT_FALSE(t.Start());
+    ASSERT_EQ(t.prompts.messages.size(), 1u);
+    EXPECT_EQ(t.prompts.messages[0],
+              QStringLiteral("Could not find an important file - ZAVType will exit now"));
+}
+
+TEST(FrameDialogs, JumpMovesTheViewWithoutMarkingTheDocument) {
+    FrameFixture t;
+    ASSERT_TRUE(t.Start());
+    t.Trigger("exerciseJump");
+    ui::CJumpDlg* jump = t.Frame()->JumpDlg();
+    Child<QLineEdit>(*jump, "numberEdit")->setText(QStringLiteral("99"));
+    Child<QAbstractButton>(*jump, "jumpButton")->click();
+    EXPECT_FALSE(jump->isVisible());
+    EXPECT_EQ(t.Doc().exercise, 4);
+    EXPECT_EQ(t.Engine().SourceLine(), "qrst");
+    EXPECT_EQ(t.Frame()->ExercisePaneText(), QStringLiteral("Ec 5: 'Dos' 2 de 2"));
+    EXPECT_FALSE(t.app->Documents().Modified());
+}
+
+TEST(FrameDialogs, PracticeStartsAFreshDrillEveryTurn) {
+    FrameFixture t;
+    ASSERT_TRUE(t.Start());
+    ModalScript modal;
+    modal.Next([](QDialog& d) {
+        Child<QAbstractButton>(d, "anyOrderRadio")->click();
+        Child<QLineEdit>(d, "anyOrderEdit")->setText(QStringLiteral("xyz"));
+        Child<QAbstractButton>(d, "startButton")->click();
+    });
+    t.Trigger("exercisePractice");
+    ASSERT_EQ(modal.seen, 1);
+    EXPECT_EQ(t.Doc().kind, RandomLetters);
+    const std::string first = t.Engine().SourceLine();
+    EXPECT_EQ(first.size(), 50u);
+    EXPECT_EQ(first.find_first_not_of("xyz "), std::string::npos);
+    t.TypeTurn();
+    EXPECT_NE(t.Engine().SourceLine(), first);
+    // Cancel changes nothing.
+    modal.Next([](QDialog& d) { Child<QAbstractButton>(d, "cancelButton")->click(); });
+    t.Trigger("exercisePractice");
+    EXPECT_EQ(t.Doc().kind, RandomLetters);
+}
+
+TEST(FrameDialogs, SettingsOkRefreshesTheViewAndTheGuideLayout) {
+    FrameFixture t;
+    ASSERT_TRUE(t.Start());
+    t.Trigger("viewSettings");
+    ui::CSettingsDlg* settings = t.Frame()->SettingsDlg();
+    Child<QLineEdit>(*settings, "regularEdit")->setText(QStringLiteral("3"));
+    Child<QAbstractButton>(*settings, "okButton")->click();
+    EXPECT_FALSE(settings->isVisible());
+    EXPECT_EQ(t.Doc().okThreshold, 3);
+    EXPECT_TRUE(t.app->Documents().Modified());
+}
+
+TEST(FrameDialogs, StatisticsDrawNothingBeforeTheirCommand) {
+    FrameFixture t;
+    ASSERT_TRUE(t.Start());
+    t.Doc().autoAdvance = 0;
+    ui::CStatsDlg* stats = t.Frame()->StatsDlg();
+    const QImage untouched = stats->Graph()->Canvas();
+    t.TypeTurn();
+    EXPECT_EQ(stats->Graph()->Canvas(), untouched);
+    t.Trigger("viewStatistics");
+    stats->SelectTab(1);
+    const QImage before = stats->Graph()->Canvas();
+    t.TypeTurn();  // a second dot: the graph is drawn again after the turn
+    EXPECT_NE(stats->Graph()->Canvas(), before);
+}
+
+TEST(FrameDialogs, ReportIsWrittenWhereChosenOrSaidToFail) {
+    FrameFixture t;
+    ASSERT_TRUE(t.Start());
+    t.TypeTurn(1);
+    t.prompts.files.push_back(t.Path("informe.html"));
+    t.Trigger("report");
+    QFile page(t.Path("informe.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QByteArray bytes = page.readAll();
+    EXPECT_TRUE(bytes.startsWith("<html><head><title>ZAV Type : Informe de Evaluaci\xf3n"));
+    EXPECT_TRUE(bytes.contains("Courses/Default"));
+    EXPECT_TRUE(t.prompts.messages.empty());
+
+    t.prompts.files.push_back(t.Path("no/such/folder/informe.html"));
+    t.Trigger("report");
+    ASSERT_EQ(t.prompts.messages.size(), 1u);
+    EXPECT_TRUE(t.prompts.messages[0].contains(QStringLiteral("informe.html")));
+    t.Trigger("report");  // cancelled: nothing written, nothing said
+    EXPECT_EQ(t.prompts.messages.size(), 1u);
+}
+
+TEST(FrameDialogs, ToolbarOrderSoundSwitchAndBarCommands) {
+    FrameFixture t;
+    ASSERT_TRUE(t.Start());
+    QStringList order;
+    for (QAction* a : t.Frame()->ToolBar()->actions())
+        order << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
+    EXPECT_EQ(order.join(' '),
+              QStringLiteral("exercisePrevious exerciseRestart exerciseNext exerciseJump "
+                             "exercisePractice | autoAdvance viewStatistics soundSwitch | "
+                             "fileOpen fileNew fileSave | helpIndex"));
+    QAction* next = t.Frame()->Action(QStringLiteral("exerciseNext"));
+    EXPECT_EQ(next->toolTip(), QStringLiteral("Siguiente ejercicio"));
+    EXPECT_EQ(next->statusTip(), QStringLiteral("Avanza al siguiente ejercicio"));
+    QAction* sound = t.Frame()->Action(QStringLiteral("soundSwitch"));
+    EXPECT_FALSE(sound->isChecked());  // "audio:off"
+    sound->trigger();
+    EXPECT_TRUE(t.Doc().soundOn);
+    EXPECT_TRUE(sound->toolTip().isEmpty());
+    t.Trigger("viewToolbar");
+    EXPECT_FALSE(t.Frame()->ToolBar()->isVisible());
+    EXPECT_FALSE(t.Frame()->Action(QStringLiteral("viewToolbar"))->isChecked());
+    t.Trigger("viewStatusBar");
+    EXPECT_FALSE(t.Frame()->statusBar()->isVisible());
+
+    TutorFixture disabled(kFiveLines, "audio:disable\n");
+    ASSERT_TRUE(disabled.Start());
+    EXPECT_FALSE(disabled.Frame()->Action(QStringLiteral("soundSwitch"))->isEnabled());
+}
+
+}  // namespace
+}  // namespace zav::testing
