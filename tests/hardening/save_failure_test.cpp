@@ -52,7 +52,8 @@ TEST(SaveFailure, FailedSavesAreReportedAndTheProgressIsKept) {
         EXPECT_EQ(EncodeProgress(t.Doc(), t.Doc().course.Path()), progress) << c.what;
     }
     EXPECT_TRUE(QFileInfo(t.Path("folder.zav")).isDir());
-    EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files).size(), 1) << "only config.txt";
+    EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files).size(), 2)
+        << "only config.txt and fingers.txt";
 
     // The same progress then saves where it can, whole.
     t.prompts.files = {t.Path("mine.zav")};
