@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 dir=build
 if [ "${1:-}" = "--sanitize" ]; then
     dir=build-sanitize
-    export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
 scripts/build.sh "$@"
