@@ -3,7 +3,13 @@
 #include <string>
 
 #include "fuzz/check.h"
+#include "tutor/course/exercise_text.h"
 #include "tutor/course/progress_file.h"
+#include "tutor/course/random.h"
+#include "tutor/stats/bar_text.h"
+#include "tutor/stats/graph_model.h"
+#include "tutor/stats/measures.h"
+#include "tutor/stats/report.h"
 
 namespace {
 
@@ -17,6 +23,7 @@ zav::CZAVTypeDoc OpenDocument() {
     doc.anyOrderLetters = "asdf";
     doc.stats.letterCorrect['a'] = 12;
     doc.AddTurn(zav::CTurnRecord{0, 1234, "x", 30, 1, 7, 6});
+    doc.course.Parse("\tFila guia\nasdf jkl\nfj fj\n");
     return doc;
 }
 
@@ -28,6 +35,24 @@ void CheckRanges(const zav::CZAVTypeDoc& doc) {
     ZAV_CHECK(doc.keyboardLayout >= 0 && doc.keyboardLayout <= 2);
     ZAV_CHECK(doc.autoType >= zav::AnyTurns && doc.autoType <= zav::PerfectTurns);
     ZAV_CHECK(doc.autoNum >= 0 && doc.autoNum <= 5);
+}
+
+// What the tutor shows of a document it has read: its counts and turns may hold anything the
+// file held, and none of it may break a figure, the graph or the report.
+void ShowEverywhere(const zav::CZAVTypeDoc& doc) {
+    (void)doc.LettersInRange(doc.goodLimit, doc.badLimit);
+    zav::CRandom random;
+    (void)zav::ExerciseText(doc, random, nullptr);
+    const auto summary = zav::SummarizeHistory(doc.stats, doc.stats.history[0].errors);
+    (void)zav::FormatDuration(summary.total);
+    for (const auto& turn : doc.stats.history) {
+        (void)zav::FormatRow(turn, zav::RowHtml, doc.stats.historyCount);
+        (void)zav::FormatTurnFigures(turn, turn.letters);
+    }
+    (void)zav::HistoryTable(doc.stats);
+    (void)zav::BuildSpeedChart(doc.stats);
+    (void)zav::BuildPrecisionScale(doc.stats);
+    (void)zav::ReportText(doc, "progreso.zav", "Courses/Default");
 }
 
 }  // namespace
@@ -44,8 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         return 0;
     }
     CheckRanges(doc);
-    // The ratios of the problem letters come from stored counts: no count may break them.
-    (void)doc.LettersInRange(doc.goodLimit, doc.badLimit);
+    ShowEverywhere(doc);
 
     const std::string written = zav::EncodeProgress(doc, first.coursePath);
     zav::CZAVTypeDoc back = open;
