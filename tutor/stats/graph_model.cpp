@@ -14,7 +14,6 @@ constexpr int kRowTop = 20;
 constexpr int kRowStep = 12;
 constexpr int kRowLimit = 140;
 
-constexpr int kAxisX = 40;
 constexpr int kAxisBottom = 120;
 constexpr int kAxisStep = 25;
 constexpr int kFirstDotX = 50;
