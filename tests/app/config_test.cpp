@@ -1,4 +1,5 @@
 #include "tutor/app/config.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -121,18 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 class ConfigFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ =
-            std::filesystem::temp_directory_path() /
-            ("zav-config-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    void Write(const std::string& bytes) {
-        std::ofstream(folder_ / "config.txt", std::ios::binary) << bytes;
-    }
-    std::filesystem::path folder_;
+    void Write(const std::string& bytes) { scratch_.Write("config.txt", bytes); }
+    test::CScratchFolder scratch_;
+    const std::filesystem::path folder_ = scratch_.Path();
 };
 
 TEST_F(ConfigFileTest, MissingFileIsReportedAndGivesTheDefaults) {

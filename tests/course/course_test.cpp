@@ -1,4 +1,5 @@
 #include "tutor/course/course.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -142,19 +143,11 @@ TEST(CourseTest, CourseWithoutExercisesAnswersEmpty) {
 
 class CourseFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("zav-course-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     std::string Write(const std::string& name, const std::string& bytes) {
-        const auto path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
+        return scratch_.Write(name, bytes);
     }
-    std::filesystem::path folder_;
+    test::CScratchFolder scratch_;
+    const std::filesystem::path folder_ = scratch_.Path();
 };
 
 TEST_F(CourseFileTest, WindowsLineEndsLoadLikeLineFeeds) {

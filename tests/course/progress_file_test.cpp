@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/scratch_folder.h"
 #include "tutor/app/config.h"
 #include "tutor/course/textfile.h"
 #include "tutor/resources/strings.h"
@@ -222,19 +223,12 @@ class FailingSink : public CByteSink {
 
 class ProgressSaveTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("zav-progress-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     int FilesInFolder() const {
         return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder_),
                                               std::filesystem::directory_iterator()));
     }
-    std::filesystem::path folder_;
+    test::CScratchFolder scratch_;
+    const std::filesystem::path folder_ = scratch_.Path();
 };
 
 TEST_F(ProgressSaveTest, SavesAndReadsBack) {

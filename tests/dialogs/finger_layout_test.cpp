@@ -1,4 +1,5 @@
 #include "tutor/dialogs/finger_layout.h"
+#include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -84,20 +85,14 @@ TEST(FingerFile, LongLinesAreCutAndStayOneLine) {
 }
 
 TEST(FingerFile, MissingFileIsReportedAndKeepsTheTable) {
-    const auto dir =
-        std::filesystem::temp_directory_path() / ("zav_finger_test_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    {
-        std::ofstream out(dir / "fingers.txt", std::ios::binary);
-        out << "Uno\r\n0::a\r\n1::\r\n2::\r\n3::\r\n4::\r\n5::\r\n6::\r\n7::\r\n";
-    }
+    const zav::test::CScratchFolder dir;
+    dir.Write("fingers.txt", "Uno\r\n0::a\r\n1::\r\n2::\r\n3::\r\n4::\r\n5::\r\n6::\r\n7::\r\n");
     zav::CFingerTable table;
     ASSERT_TRUE(table.LoadFingerFile(dir / "fingers.txt"));
     EXPECT_EQ(table.LayoutNames(), std::vector<std::string>{"Uno"});
     EXPECT_EQ(table.Layouts()[0].fingers[0], "a");
     EXPECT_FALSE(table.LoadFingerFile(dir / "missing.txt"));
     EXPECT_EQ(table.LayoutCount(), 1);
-    std::filesystem::remove_all(dir);
 }
 
 TEST(FingerTable, LayoutNamesInTwoCalls) {
@@ -148,10 +143,15 @@ TEST(FingerTable, AddsOneExtraLetterPerFinger) {
         std::string letters;
         std::string result;
     } cases[] = {
-        {0, "tu", "tufj"}, {0, "ff", "fff"},     {0, "", ""},     {0, "9", "9"},
-        {0, "ut", "utjf"}, {0, "tqu", "tqufqj"}, {1, "j", "jfj"},  // both fingers hold j; each adds
-                                                                   // its first key, in finger order
-        {5, "tu", "tu"},                                           // no such layout: no extras
+        {0, "tu", "tufj"},
+        {0, "ff", "fff"},
+        {0, "", ""},
+        {0, "9", "9"},
+        {0, "ut", "utjf"},
+        {0, "tqu", "tqufqj"},
+        {1, "j", "jfj"},  // both fingers hold j; each adds
+                          // its first key, in finger order
+        {5, "tu", "tu"},  // no such layout: no extras
     };
     for (const auto& c : cases) {
         table.SetLayout(c.layout);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "helpviewer/page_table.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -78,14 +79,12 @@ TEST(PageTable, SelectsTheEntryCoveringTheExercise) {
 }
 
 TEST(PageTable, LoadsFromAFileAndReportsAMissingOne) {
-    const auto dir = std::filesystem::temp_directory_path() / "zav_page_table_test";
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "Default", std::ios::binary) << "0:intro.htm\n5:fila2.htm\n";
+    const zav::test::CScratchFolder dir;
+    dir.Write("Default", "0:intro.htm\n5:fila2.htm\n");
     const auto table = zav::LoadPageTable(dir / "Default");
     ASSERT_TRUE(table);
     EXPECT_EQ(table->entries.size(), 2u);
     EXPECT_FALSE(zav::LoadPageTable(dir / "Missing"));
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

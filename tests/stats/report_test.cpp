@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "tests/support/scratch_folder.h"
 #include "tutor/course/document.h"
 #include "tutor/course/textfile.h"
 
@@ -60,13 +61,12 @@ zav::CTurnRecord Turn(int kind, int exercise, int errors, int duration, int lett
 
 struct ReportTest : ::testing::Test {
     ReportTest() {
-        fs::create_directories(dir);
         std::ofstream(coursePath, std::ios::binary) << "\tUno\nasdf\n";
         EXPECT_TRUE(doc.course.Load(coursePath.string()));
     }
-    ~ReportTest() override { fs::remove_all(dir); }
 
-    const fs::path dir = fs::temp_directory_path() / ("zav_report_" + std::to_string(::getpid()));
+    zav::test::CScratchFolder scratch;
+    const fs::path dir = scratch.Path();
     const fs::path coursePath = dir / "Curso <1> & \"2\"";
     const std::string courseCell =
         (dir / "Curso &lt;1&gt; &amp; &quot;2&quot;").string();  // dir itself has no such byte

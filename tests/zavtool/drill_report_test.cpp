@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/support/scratch_folder.h"
 #include "tutor/course/document.h"
 #include "tutor/course/progress_file.h"
 #include "tutor/course/textfile.h"
@@ -38,15 +39,14 @@ ToolRun Zavtool(const std::string& arguments) {
 
 struct ZavtoolTest : ::testing::Test {
     ZavtoolTest() {
-        fs::create_directories(dir);
         std::ofstream(dir / "fingers.txt", std::ios::binary)
             << "L\n0::qaz\n1::wsx\n2::edc\n3::fgrtvb\n4::jhyunm\n5::ik,\n6::ol.\n7::p\n";
         std::ofstream(dir / "config.txt", std::ios::binary) << "ok_thresh:2\n";
     }
-    ~ZavtoolTest() override { fs::remove_all(dir); }
     std::string In(const char* name) const { return "'" + (dir / name).string() + "'"; }
 
-    const fs::path dir = fs::temp_directory_path() / ("zav_tool_" + std::to_string(::getpid()));
+    zav::test::CScratchFolder scratch;
+    const fs::path dir = scratch.Path();
 };
 
 TEST_F(ZavtoolTest, DrillPrintsTheDrillsOfAFreshRun) {

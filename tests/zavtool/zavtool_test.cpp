@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/scratch_folder.h"
 #include "tutor/course/textfile.h"
 #include "tutor/resources/strings.h"
 
@@ -21,15 +22,6 @@ struct ToolRun {
 
 class ZavtoolTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("zav-tool-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     std::string Path(const std::string& name) const { return (folder_ / name).string(); }
     void Write(const std::string& name, const std::string& bytes) const {
         std::ofstream(folder_ / name, std::ios::binary) << bytes;
@@ -50,7 +42,8 @@ class ZavtoolTest : public ::testing::Test {
         run.err = ReadBinaryFile(err).value_or("");
         return run;
     }
-    std::filesystem::path folder_;
+    zav::test::CScratchFolder scratch_;
+    const std::filesystem::path folder_ = scratch_.Path();
 };
 
 TEST_F(ZavtoolTest, HelpListsTheCommands) {
