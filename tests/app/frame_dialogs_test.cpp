@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
@@ -155,13 +156,35 @@ TEST(FrameDialogs, ReportIsWrittenWhereChosenOrSaidToFail) {
     EXPECT_EQ(t.prompts.messages.size(), 1u);
 }
 
-TEST(FrameDialogs, ToolbarOrderSoundSwitchAndBarCommands) {
-    FrameFixture t;
-    ASSERT_TRUE(t.Start());
+QString ToolbarOrder(ui::CMainFrame& frame) {
     QStringList order;
-    for (QAction* a : t.Frame()->ToolBar()->actions())
+    for (QAction* a : frame.ToolBar()->actions())
         order << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
-    EXPECT_EQ(order.join(' '),
+    return order.join(' ');
+}
+
+TEST(FrameDialogs, EnglishToolbarAddsTheAddOnButtonBeforeHelp) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    FrameFixture t;
+    const bool started = t.Start();
+    QLocale::setDefault(before);
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(
+        ToolbarOrder(*t.Frame()).endsWith(QStringLiteral("fileSave | drillPlus helpIndex")));
+    QAction* drillPlus = t.Frame()->Action(QStringLiteral("drillPlus"));
+    EXPECT_EQ(drillPlus->toolTip(), QStringLiteral("Launch ZAV Drill Plus"));
+    EXPECT_EQ(drillPlus->statusTip(), QStringLiteral("Drill Plus"));
+}
+
+TEST(FrameDialogs, ToolbarOrderSoundSwitchAndBarCommands) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    FrameFixture t;
+    const bool started = t.Start();
+    QLocale::setDefault(before);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(ToolbarOrder(*t.Frame()),
               QStringLiteral("exercisePrevious exerciseRestart exerciseNext exerciseJump "
                              "exercisePractice | autoAdvance viewStatistics soundSwitch | "
                              "fileOpen fileNew fileSave | helpIndex"));

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
@@ -111,6 +112,13 @@ void CMainFrame::CreateMenus() {
     sound->setCheckable(true);
     sound->setEnabled(config_.audio > -1);
     connect(sound, &QAction::triggered, this, &CMainFrame::OnSoundSwitch);
+    // The toolbar of an English-speaking user also starts the add-on; the companions connect
+    // the button when they attach.
+    if (QLocale().language() == QLocale::English) {
+        auto* drillPlus = new QAction(this);
+        drillPlus->setObjectName(QStringLiteral("drillPlus"));
+        drillPlus->setEnabled(false);
+    }
 
     QMenu* improve = menuBar()->addMenu(FromCp1252(text::kMenuImprove));
     AddAction(improve, text::kMenuAboutDrillPlus, "aboutDrillPlus", false);

@@ -9,7 +9,8 @@ namespace zav::text {
 
 // Settings and start-up.
 inline constexpr char kConfigMissing[] =
-    "\xa1" "Error! No hay archivo de configuracion. Por favor reinstallar ZAV Type.";
+    "\xa1"
+    "Error! No hay archivo de configuracion. Por favor reinstallar ZAV Type.";
 inline constexpr char kImportantFileMissing[] =
     "Could not find an important file - ZAVType will exit now";
 
@@ -26,7 +27,8 @@ inline constexpr char kCourseNotOpened[] =
 inline constexpr char kVersionLine[] = "ZAVType Version 1.40-es";
 inline constexpr char kCommandLineHelp[] =
     "Uso: ZAVType [ARCHIVO.zav]\n"
-    "Tutor de mecanograf\xed" "a. Con un archivo de progreso lo abre; sin \xe9l empieza un\n"
+    "Tutor de mecanograf\xed"
+    "a. Con un archivo de progreso lo abre; sin \xe9l empieza un\n"
     "documento nuevo con el curso \"Default\".\n\n"
     "  -h, --help     muestra esta ayuda y termina\n"
     "  -v, --version  muestra la versi\xf3n y termina";
@@ -75,9 +77,12 @@ inline constexpr char kPromptAutoAdvance[] =
     "Controla el avance autom\xe1tico entre ejercicios\nAvance autom\xe1tico";
 inline constexpr char kPromptSound[] = "Apaga / Enciende sonidos";
 inline constexpr char kPromptHelp[] = "Abrir la ayuda\nAyuda";
+// Only the English toolbar has the add-on's button.
+inline constexpr char kPromptDrillPlus[] = "Drill Plus\nLaunch ZAV Drill Plus";
 // Status bar: the idle text of the first pane and the lock-key panes.
 inline constexpr char kIdlePrompt[] =
-    "\xa1" "Escriba la l\xednea de escrito rojo en el recuadro blanco!";
+    "\xa1"
+    "Escriba la l\xednea de escrito rojo en el recuadro blanco!";
 inline constexpr char kCapsPane[] = "CAP";
 inline constexpr char kNumPane[] = "MAY";
 // The report's save dialog.
@@ -144,7 +149,8 @@ inline constexpr char kReportEnd[] = "</body></html>";
 // Dialogs.
 inline constexpr char kEnterInteger[] = "Introduzca un n\xfamero entero.";
 inline constexpr char kEnterIntegerRange[] = "Introduzca un n\xfamero entero entre %d y %d.";
-inline constexpr char kNothingToPractise[] = "\xa1No hay letras por practicar!\n Entra algunas letras";
+inline constexpr char kNothingToPractise[] =
+    "\xa1No hay letras por practicar!\n Entra algunas letras";
 
 // Companion programs.
 inline constexpr char kHelpViewerProgram[] = "ZAVTHelp";
