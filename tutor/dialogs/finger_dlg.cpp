@@ -12,6 +12,13 @@ CFingerDlg::CFingerDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<
     setModal(false);
     fingers_ = {ui_->finger0, ui_->finger1, ui_->finger2, ui_->finger3,
                 ui_->finger4, ui_->finger5, ui_->finger6, ui_->finger7};
+    // The buttons only show which finger types the next key: they take no clicks, and a pressed
+    // one stands out clearly rather than in the faint look of a disabled button.
+    for (QPushButton* button : fingers_) button->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ui_->thumbButton->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setStyleSheet(
+        QStringLiteral("QPushButton:pressed { background-color: #3d7fd0; "
+                       "border: 1px solid #1f4f8f; border-radius: 3px; }"));
     // Esc and the close box end the dialog through reject().
     connect(this, &QDialog::rejected, this, &CFingerDlg::OnRejected);
 }
