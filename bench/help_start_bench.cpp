@@ -6,12 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstdlib>
 #include <memory>
 
 #include "tutor/app/main_frame.h"
@@ -66,15 +64,3 @@ void HelpToFirstPage(benchmark::State& state) {
 BENCHMARK(HelpToFirstPage)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QTemporaryDir home;
-    setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
-    setenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit().constData(), 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

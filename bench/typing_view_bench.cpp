@@ -4,8 +4,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTemporaryDir>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -54,15 +52,3 @@ void WrongKey(benchmark::State& state) {
 BENCHMARK(WrongKey)->Arg(0)->Arg(1)->ArgName("sound");
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QTemporaryDir home;
-    setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
-    setenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit().constData(), 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
