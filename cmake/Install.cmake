@@ -20,12 +20,21 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "zavtype")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_VENDOR "Tallowmere Software")
-set(CPACK_PACKAGE_CONTACT "ZAVType <zavtype@localhost>")
+set(CPACK_PACKAGE_CONTACT "${ZAV_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Touch-typing tutor in Spanish")
-set(CPACK_PACKAGE_DESCRIPTION "ZAVType teaches touch-typing with Spanish courses, a finger \
-guide, statistics, drills of the letters you miss and an HTML report. ZAVTHelp shows the help \
-page of the exercise on screen; zavtool checks courses and progress files from the shell.")
+# Lines of at most 80 columns, as the package's control file shows them.
+set(CPACK_PACKAGE_DESCRIPTION "ZAVType teaches touch-typing with Spanish courses, a finger guide,
+statistics, drills of the letters you miss and an HTML report. ZAVTHelp shows
+the help page of the exercise on screen; zavtool checks courses and progress
+files from the shell.")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZAV_HOMEPAGE}")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+# Installs with the prefix /usr under a staging root, so that the settings land in /etc.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX "/usr")
+# The settings are a conffile: dpkg keeps an administrator's changes across upgrades.
+file(WRITE "${CMAKE_BINARY_DIR}/debian/conffiles" "/etc/zavtype/config.txt\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${CMAKE_BINARY_DIR}/debian/conffiles")
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 # dpkg-shlibdeps names the Qt libraries, which also carry the window-system and sound plugins;

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that ZAVType needs to build, run and test, and nothing when all are
-# already there. Works as root or as a user with sudo.
+# already there. Works as root or as a user with sudo. Usage: setup.sh [MORE PACKAGES...]
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool imagemagick fonts-dejavu-core
+    xvfb xdotool imagemagick fonts-dejavu-core scdoc
+    "$@"
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #pragma once
 // The zavtool commands, one function each in its own cmd_*.cpp. Declared here so that adding a
-// command to the table in main.cpp is a one-line edit.
+// command to the table in main.cpp is a one-line edit; its help text goes in help/NAME.scd.
 #include "zavtool/tool.h"
 
 namespace zav::tool {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "zavtool/commands.h"
+#include "zavtool/help_texts.h"
 
 namespace {
 
@@ -31,10 +32,22 @@ constexpr Command kCommands[] = {
 };
 
 void PrintHelp(std::FILE* to) {
-    std::fputs("usage: zavtool COMMAND [ARGUMENTS]\n\ncommands:\n", to);
+    std::fputs("usage: zavtool COMMAND [ARGUMENTS]\n       zavtool help COMMAND\n\ncommands:\n",
+               to);
     for (const auto& command : kCommands) {
         std::fprintf(to, "  %.*s\n", static_cast<int>(command.usage.size()), command.usage.data());
     }
+}
+
+// zavtool help COMMAND: the command's page, the same text as in the manual page.
+int PrintCommandHelp(std::string_view name) {
+    for (const auto& help : kCommandHelp) {
+        if (help.name == name) {
+            std::fwrite(help.text.data(), 1, help.text.size(), stdout);
+            return 0;
+        }
+    }
+    return Fail("no help for '" + std::string(name) + "' (zavtool --help lists the commands)");
 }
 
 }  // namespace
@@ -45,6 +58,7 @@ int main(int argc, char** argv) {
         PrintHelp(stderr);
         return 1;
     }
+    if (args[0] == "help" && args.size() == 2) return PrintCommandHelp(args[1]);
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintHelp(stdout);
         return 0;

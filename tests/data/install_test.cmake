@@ -17,15 +17,21 @@ function(run)
     set(run_output "${out}" PARENT_SCOPE)
 endfunction()
 
-# The installed tree `root`, whose programs live in `root`/lib/zavtype and are linked from bin.
-function(check_tree root)
-    foreach(file config.txt fingers.txt Courses/Default help/index.htm help/Default
-                 help/upgrade.htm)
-        if(NOT EXISTS "${root}/lib/zavtype/${file}")
-            message(FATAL_ERROR "missing ${root}/lib/zavtype/${file}")
+# The installed tree `root`, whose programs live in `root`/lib/zavtype and are linked from bin;
+# the data they read there are links to `root`/share/zavtype and, for the settings, to `etc`.
+function(check_tree root etc)
+    foreach(file fingers.txt Courses/Default help/index.htm help/Default help/upgrade.htm)
+        if(NOT EXISTS "${root}/lib/zavtype/${file}" OR NOT EXISTS "${root}/share/zavtype/${file}")
+            message(FATAL_ERROR "missing ${root}/lib/zavtype/${file} or its data")
         endif()
     endforeach()
+    if(NOT EXISTS "${etc}/zavtype/config.txt" OR NOT IS_SYMLINK "${root}/lib/zavtype/config.txt")
+        message(FATAL_ERROR "missing ${etc}/zavtype/config.txt or its link")
+    endif()
     foreach(file share/applications/ZAVType.desktop share/applications/ZAVTHelp.desktop
+                 share/man/man1/ZAVType.1.gz share/man/man1/ZAVTHelp.1.gz
+                 share/man/man1/zavtool.1.gz share/doc/zavtype/copyright
+                 share/doc/zavtype/changelog.gz
                  share/mime/packages/zavtype.xml share/icons/hicolor/48x48/apps/zavtype.png
                  share/icons/hicolor/scalable/apps/zavtype.svg
                  share/icons/hicolor/48x48/mimetypes/application-x-zavtype.png)
@@ -51,7 +57,13 @@ function(check_tree root)
 endfunction()
 
 run(${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${WORK_DIR}/prefix")
-check_tree("${WORK_DIR}/prefix")
+check_tree("${WORK_DIR}/prefix" "${WORK_DIR}/prefix/etc")
+# The tool reads the settings through the link beside it: no "missing file" message.
+execute_process(COMMAND "${WORK_DIR}/prefix/bin/zavtool" config "${WORK_DIR}/prefix/lib/zavtype"
+    RESULT_VARIABLE rc ERROR_VARIABLE err OUTPUT_QUIET)
+if(NOT rc EQUAL 0 OR NOT err STREQUAL "")
+    message(FATAL_ERROR "zavtool config of the installed tree: ${rc} ${err}")
+endif()
 
 find_program(DPKG_DEB dpkg-deb)
 # The cpack beside this cmake, so that both are of one version.
@@ -71,5 +83,12 @@ if(DPKG_DEB AND CPACK)
         message(FATAL_ERROR "the package does not name the Qt libraries: ${run_output}")
     endif()
     run(${DPKG_DEB} -x "${deb}" "${WORK_DIR}/root")
-    check_tree("${WORK_DIR}/root/usr")
+    check_tree("${WORK_DIR}/root/usr" "${WORK_DIR}/root/etc")
+    # Installed, the settings are a conffile that the program folder links to by absolute path.
+    file(READ_SYMLINK "${WORK_DIR}/root/usr/lib/zavtype/config.txt" target)
+    run(${DPKG_DEB} -I "${deb}" conffiles)
+    if(NOT target STREQUAL "/etc/zavtype/config.txt"
+       OR NOT run_output MATCHES "^/etc/zavtype/config.txt\n$")
+        message(FATAL_ERROR "config.txt links to '${target}'; conffiles: ${run_output}")
+    endif()
 endif()

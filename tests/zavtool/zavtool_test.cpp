@@ -56,6 +56,23 @@ TEST_F(ZavtoolTest, HelpListsTheCommands) {
     EXPECT_EQ(Tool("").status, 1);
 }
 
+// Every command that --help lists has its page, the text the manual page shows too.
+TEST_F(ZavtoolTest, HelpCommandDescribesEveryListedCommand) {
+    const std::string list = Tool("--help").out;
+    int commands = 0;
+    for (std::size_t at = list.find("\n  "); at != std::string::npos;
+         at = list.find("\n  ", at + 1)) {
+        const std::string name = list.substr(at + 3, list.find(' ', at + 3) - at - 3);
+        const ToolRun run = Tool("help " + name);
+        EXPECT_EQ(run.status, 0) << name;
+        EXPECT_EQ(run.out.rfind("usage: zavtool " + name, 0), 0u) << run.out;
+        EXPECT_GT(run.out.size(), 80u) << name;
+        ++commands;
+    }
+    EXPECT_GE(commands, 7);
+    EXPECT_EQ(Tool("help frobnicate").status, 1);
+}
+
 TEST_F(ZavtoolTest, ConfigPrintsTheEffectiveSettings) {
     Write("config.txt",
           "col_blobs:ff0000#blue\r\naudio:off\r\naffiliation:Escuela Espa\xf1"
