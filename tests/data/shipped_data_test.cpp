@@ -202,6 +202,7 @@ TEST(ShippedConfig, EveryLineIsAKnownSettingThatTakesEffect) {
     EXPECT_EQ(config.col_bgnd, 0xf4f1eeu);
     EXPECT_EQ(config.col_srce, 0x933a1fu);
     EXPECT_EQ(config.col_blobs, 0x2b3ad9u);
+    EXPECT_EQ(config.col_err, 0x1f26ccu);
     EXPECT_EQ(config.auto_type, 1);
     EXPECT_EQ(config.auto_num, 2);
     EXPECT_EQ(config.ok_thresh, 1);
@@ -212,10 +213,10 @@ TEST(ShippedConfig, EveryLineIsAKnownSettingThatTakesEffect) {
 
     // Every key of the record is written in the file, and nothing else is.
     const std::set<std::string> known = {
-        "col_bgnd",      "col_top_tl",    "col_top_br", "col_status",   "col_srce",  "col_box",
-        "col_bottom_tl", "col_bottom_br", "col_ex",     "col_caret",    "col_blobs", "cursor_shape",
-        "cursor_flash",  "affiliation",   "audio",      "auto_advance", "auto_num",  "auto_type",
-        "auto_check",    "ok_thresh",     "font_name",  "font_size"};
+        "col_bgnd",      "col_top_tl",    "col_top_br",  "col_status", "col_srce",     "col_box",
+        "col_bottom_tl", "col_bottom_br", "col_ex",      "col_caret",  "col_blobs",    "col_err",
+        "cursor_shape",  "cursor_flash",  "affiliation", "audio",      "auto_advance", "auto_num",
+        "auto_type",     "auto_check",    "ok_thresh",   "font_name",  "font_size"};
     std::set<std::string> written;
     for (const auto& line : SplitLines(ReadBytes(kDist / "config.txt"))) {
         if (line.empty() || line.front() == '#') continue;
