@@ -20,7 +20,7 @@ endfunction()
 # The installed tree `root`, whose programs live in `root`/lib/zavtype and are linked from bin.
 function(check_tree root)
     foreach(file config.txt fingers.txt Courses/Default help/index.htm help/Default
-                 help/upgrade.htm)
+                 help/upgrade.htm help/proyecto.htm)
         if(NOT EXISTS "${root}/lib/zavtype/${file}")
             message(FATAL_ERROR "missing ${root}/lib/zavtype/${file}")
         endif()

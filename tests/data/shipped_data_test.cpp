@@ -162,6 +162,19 @@ TEST(ShippedHelp, PagesLinkOnlyToPagesThatExist) {
     EXPECT_GE(pages, 8);
 }
 
+// "Sitio Internet" opens this page: it must tell the version that runs, the licence, and where
+// courses come from, and be reachable from the help's contents.
+TEST(ShippedHelp, ProjectPageNamesVersionLicenceAndCourses) {
+    const std::string page = ReadBytes(kDist / "help" / "proyecto.htm");
+    for (const std::string& wanted :
+         {std::string("<span class=\"version\">") + ZAV_VERSION + "</span>",
+          std::string("GPL-3.0-or-later"), std::string("href=\"cursos.htm\""),
+          std::string("<code>Courses</code>"), std::string("Cargar Curso")})
+        EXPECT_NE(page.find(wanted), std::string::npos) << wanted;
+    EXPECT_NE(ReadBytes(kDist / "help" / "index.htm").find("href=\"proyecto.htm\""),
+              std::string::npos);
+}
+
 TEST(ShippedFingers, SpanishFirstAndEveryLetterTypableOnEveryLayout) {
     zav::CFingerTable table = ShippedFingers();
     ASSERT_EQ(table.LayoutCount(), 3);
