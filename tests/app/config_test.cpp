@@ -23,6 +23,7 @@ TEST(ConfigTest, DefaultsAsTheTutorShipsThem) {
     EXPECT_EQ(c.col_bgnd, 0xdde3e3u);
     EXPECT_EQ(c.col_srce, 0x1010aau);
     EXPECT_EQ(c.col_blobs, 0x0000ffu);
+    EXPECT_EQ(c.col_err, 0x0000ddu);
     EXPECT_EQ(c.font_name, "MS San Serif");
     EXPECT_EQ(c.font_size, 140);
     EXPECT_EQ(c.auto_num, 2);
@@ -80,6 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"col_bgnd:  0x123abc\n", [](auto& c) { EXPECT_EQ(c.col_bgnd, 0x123abcu); }},
         ValueCase{"col_box:zz\n", [](auto& c) { EXPECT_EQ(c.col_box, 0xffffffu); }},
         ValueCase{"col_caret:ABCDEF\n", [](auto& c) { EXPECT_EQ(c.col_caret, 0xabcdefu); }},
+        ValueCase{"col_err:00ff00\n", [](auto& c) { EXPECT_EQ(c.col_err, 0x00ff00u); }},
         ValueCase{"audio:on\n", [](auto& c) { EXPECT_EQ(c.audio, 1); }},
         ValueCase{"audio:off\n", [](auto& c) { EXPECT_EQ(c.audio, 0); }},
         ValueCase{"audio:disable\n", [](auto& c) { EXPECT_EQ(c.audio, -1); }},

@@ -88,14 +88,7 @@ TEST(FrameDialogs, JumpMovesTheViewWithoutMarkingTheDocument) {
 TEST(FrameDialogs, PracticeStartsAFreshDrillEveryTurn) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
-    ModalScript modal;
-    modal.Next([](QDialog& d) {
-        Child<QAbstractButton>(d, "anyOrderRadio")->click();
-        Child<QLineEdit>(d, "anyOrderEdit")->setText(QStringLiteral("xyz"));
-        Child<QAbstractButton>(d, "startButton")->click();
-    });
-    t.Trigger("exercisePractice");
-    ASSERT_EQ(modal.seen, 1);
+    ASSERT_TRUE(t.PracticeAnyOrder(QStringLiteral("xyz")));
     EXPECT_EQ(t.Doc().kind, RandomLetters);
     const std::string first = t.Engine().SourceLine();
     EXPECT_EQ(first.size(), 50u);
@@ -103,6 +96,7 @@ TEST(FrameDialogs, PracticeStartsAFreshDrillEveryTurn) {
     t.TypeTurn();
     EXPECT_NE(t.Engine().SourceLine(), first);
     // Cancel changes nothing.
+    ModalScript modal;
     modal.Next([](QDialog& d) { Child<QAbstractButton>(d, "cancelButton")->click(); });
     t.Trigger("exercisePractice");
     EXPECT_EQ(t.Doc().kind, RandomLetters);

@@ -1,8 +1,10 @@
 #pragma once
 // What the frame's widget tests share: a tutor on a course of five short lines, the doings of
 // a modal dialog scripted before the command that opens it, and typing whole turns.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <functional>
 
@@ -42,6 +44,17 @@ class FrameFixture : public TutorFixture {
         return true;
     }
     void Trigger(const char* name) { Frame()->Action(QString::fromLatin1(name))->trigger(); }
+    // "Practicar" with `letters` in any order and "Comienza"; false when no dialog came up.
+    bool PracticeAnyOrder(const QString& letters) {
+        ModalScript modal;
+        modal.Next([letters](QDialog& d) {
+            Child<QAbstractButton>(d, "anyOrderRadio")->click();
+            Child<QLineEdit>(d, "anyOrderEdit")->setText(letters);
+            Child<QAbstractButton>(d, "startButton")->click();
+        });
+        Trigger("exercisePractice");
+        return modal.seen == 1;
+    }
     // One turn of the current line with an error at each of the first `errors` positions.
     void TypeTurn(int errors = 0) {
         const std::string line = Engine().SourceLine();

@@ -281,7 +281,7 @@ TEST(CompanionProcess, AMissingAddOnShowsWhereItWasLookedForAndNothingMore) {
     EXPECT_EQ(title, QStringLiteral("ZAV Drill Plus"));
     EXPECT_EQ(tried, t.AddOnPath());
     EXPECT_EQ(t.Companions().AddOnId(), 0u);
-    EXPECT_EQ(t.opened, std::vector<QUrl>{QUrl(QStringLiteral("https://zavtype.example/"))});
+    EXPECT_EQ(t.opened, std::vector<QUrl>{QUrl::fromLocalFile(t.Path("help/proyecto.htm"))});
 }
 
 TEST(CompanionProcess, AKilledViewerDoesNotBlockHelp) {
@@ -356,13 +356,13 @@ TEST(CompanionProcess, AViewerThatCannotBeStartedIsReportedAndLeavesHelpOff) {
     EXPECT_EQ(t.prompts.messages, std::vector<QString>{QStringLiteral("CreateProcess failed.")});
 }
 
-TEST(CompanionProcess, UpgradePageAndWebSiteOpenOutsideTheTutor) {
+TEST(CompanionProcess, UpgradePageAndProjectPageOpenOutsideTheTutor) {
     CompanionFixture t;
     ASSERT_TRUE(t.Start());
     t.Trigger("aboutDrillPlus");
     t.Trigger("webSite");
     EXPECT_EQ(t.opened, (std::vector<QUrl>{QUrl::fromLocalFile(t.Path("help/upgrade.htm")),
-                                           QUrl(QStringLiteral("https://zavtype.example/"))}));
+                                           QUrl::fromLocalFile(t.Path("help/proyecto.htm"))}));
 }
 
 }  // namespace

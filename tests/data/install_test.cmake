@@ -20,7 +20,8 @@ endfunction()
 # The installed tree `root`, whose programs live in `root`/lib/zavtype and are linked from bin;
 # the data they read there are links to `root`/share/zavtype and, for the settings, to `etc`.
 function(check_tree root etc)
-    foreach(file fingers.txt Courses/Default help/index.htm help/Default help/upgrade.htm)
+    foreach(file fingers.txt Courses/Default help/index.htm help/Default help/upgrade.htm
+                 help/proyecto.htm)
         if(NOT EXISTS "${root}/lib/zavtype/${file}" OR NOT EXISTS "${root}/share/zavtype/${file}")
             message(FATAL_ERROR "missing ${root}/lib/zavtype/${file} or its data")
         endif()

@@ -162,6 +162,19 @@ TEST(ShippedHelp, PagesLinkOnlyToPagesThatExist) {
     EXPECT_GE(pages, 8);
 }
 
+// "Sitio Internet" opens this page: it must tell the version that runs, the licence, and where
+// courses come from, and be reachable from the help's contents.
+TEST(ShippedHelp, ProjectPageNamesVersionLicenceAndCourses) {
+    const std::string page = ReadBytes(kDist / "help" / "proyecto.htm");
+    for (const std::string& wanted :
+         {std::string("<span class=\"version\">") + ZAV_VERSION + "</span>",
+          std::string("GPL-3.0-or-later"), std::string("href=\"cursos.htm\""),
+          std::string("<code>Courses</code>"), std::string("Cargar Curso")})
+        EXPECT_NE(page.find(wanted), std::string::npos) << wanted;
+    EXPECT_NE(ReadBytes(kDist / "help" / "index.htm").find("href=\"proyecto.htm\""),
+              std::string::npos);
+}
+
 TEST(ShippedFingers, SpanishFirstAndEveryLetterTypableOnEveryLayout) {
     zav::CFingerTable table = ShippedFingers();
     ASSERT_EQ(table.LayoutCount(), 3);
@@ -202,6 +215,7 @@ TEST(ShippedConfig, EveryLineIsAKnownSettingThatTakesEffect) {
     EXPECT_EQ(config.col_bgnd, 0xf4f1eeu);
     EXPECT_EQ(config.col_srce, 0x933a1fu);
     EXPECT_EQ(config.col_blobs, 0x2b3ad9u);
+    EXPECT_EQ(config.col_err, 0x1f26ccu);
     EXPECT_EQ(config.auto_type, 1);
     EXPECT_EQ(config.auto_num, 2);
     EXPECT_EQ(config.ok_thresh, 1);
@@ -212,10 +226,10 @@ TEST(ShippedConfig, EveryLineIsAKnownSettingThatTakesEffect) {
 
     // Every key of the record is written in the file, and nothing else is.
     const std::set<std::string> known = {
-        "col_bgnd",      "col_top_tl",    "col_top_br", "col_status",   "col_srce",  "col_box",
-        "col_bottom_tl", "col_bottom_br", "col_ex",     "col_caret",    "col_blobs", "cursor_shape",
-        "cursor_flash",  "affiliation",   "audio",      "auto_advance", "auto_num",  "auto_type",
-        "auto_check",    "ok_thresh",     "font_name",  "font_size"};
+        "col_bgnd",      "col_top_tl",    "col_top_br",  "col_status", "col_srce",     "col_box",
+        "col_bottom_tl", "col_bottom_br", "col_ex",      "col_caret",  "col_blobs",    "col_err",
+        "cursor_shape",  "cursor_flash",  "affiliation", "audio",      "auto_advance", "auto_num",
+        "auto_type",     "auto_check",    "ok_thresh",   "font_name",  "font_size"};
     std::set<std::string> written;
     for (const auto& line : SplitLines(ReadBytes(kDist / "config.txt"))) {
         if (line.empty() || line.front() == '#') continue;

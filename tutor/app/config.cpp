@@ -76,6 +76,7 @@ constexpr ColourKey kColourKeys[] = {
     {"col_ex", &CConfig::col_ex},
     {"col_caret", &CConfig::col_caret},
     {"col_blobs", &CConfig::col_blobs},
+    {"col_err", &CConfig::col_err},
 };
 
 }  // namespace

@@ -20,6 +20,7 @@ struct CConfig {
     std::uint32_t col_ex = 0x10aa10;
     std::uint32_t col_caret = 0x000000;
     std::uint32_t col_blobs = 0x0000ff;
+    std::uint32_t col_err = 0x0000dd;  // a wrong key and the mark of a letter typed wrong
     bool cursor_shape = true;
     bool cursor_flash = true;
     std::string affiliation;

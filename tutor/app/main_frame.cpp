@@ -15,6 +15,7 @@
 #include "tutor/app/qt_text.h"
 #include "tutor/app/recent_files.h"
 #include "tutor/app/status_panes.h"
+#include "tutor/app/user_settings.h"
 #include "tutor/dialogs/finger_dlg.h"
 #include "tutor/dialogs/jump_dlg.h"
 #include "tutor/dialogs/settings_dlg.h"
@@ -158,6 +159,9 @@ void CMainFrame::CreateDialogs() {
     settingsDlg_ = new CSettingsDlg(prompts_, this);
     connect(settingsDlg_, &CSettingsDlg::settingsApplied, this, &CMainFrame::OnSettingsApplied);
     connect(settingsDlg_, &CSettingsDlg::layoutApplied, this, &CMainFrame::OnLayoutApplied);
+    const TypingMarks marks = LoadTypingMarks();
+    settingsDlg_->SetTypingMarks(marks);
+    view_->SetTypingMarks(marks);
     statsDlg_ = new CStatsDlg(this);
 }
 
@@ -217,6 +221,13 @@ void CMainFrame::ShowTurnFigures(const CTurnRecord& record, int turnNumber) {
 
 void CMainFrame::ShowTurnDiscs(const std::array<int, 10>& history) {
     exerciseBar_->ShowSmallDiscs(TurnDiscs(history, documents_.Document().okThreshold));
+}
+
+void CMainFrame::ClearTurnFigures(int turnNumber) {
+    TurnFigureTexts blank;
+    blank.turnNumber = std::to_string(turnNumber);
+    exerciseBar_->ShowFigures(blank);
+    exerciseBar_->ShowLargeDisc(Disc::Blank);
 }
 
 void CMainFrame::ShowLetterLists(const std::string& good, const std::string& bad) {

@@ -62,6 +62,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     void ShowErrorLevel(int errors) override;
     void ShowTurnFigures(const CTurnRecord& record, int turnNumber) override;
     void ShowTurnDiscs(const std::array<int, 10>& history) override;
+    void ClearTurnFigures(int turnNumber) override;
     void ShowLetterLists(const std::string& good, const std::string& bad) override;
     void ShowFingerFor(char next) override;
     void RefreshGraph() override;

@@ -7,6 +7,7 @@
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
 #include "tutor/app/qt_text.h"
+#include "tutor/app/user_settings.h"
 #include "tutor/dialogs/advance_confirm_dlg.h"
 #include "tutor/dialogs/auto_advance_dlg.h"
 #include "tutor/dialogs/finger_dlg.h"
@@ -57,11 +58,13 @@ void CMainFrame::OnViewStatistics() {
     statsDlg_->ShowFor(documents_.Document());
 }
 
-// The settings dialog's OK: the new font, a full redraw and a modified document.
+// The settings dialog's OK: the new font, a full redraw and a modified document. The typing
+// marks are the user's, not the document's: they go to the user's settings.
 void CMainFrame::OnSettingsApplied() {
     view_->RefreshFont();
     MarkModified();
-    view_->DrawExercise(true);
+    SaveTypingMarks(settingsDlg_->Marks());
+    view_->SetTypingMarks(settingsDlg_->Marks());
     view_->repaint();
 }
 

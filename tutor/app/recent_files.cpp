@@ -1,17 +1,11 @@
 #include "tutor/app/recent_files.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
-#include "tutor/app/qt_text.h"
-#include "tutor/resources/strings.h"
+#include "tutor/app/user_settings.h"
 
 namespace zav::ui {
 namespace {
-
-QSettings Store() {
-    return QSettings(FromCp1252(text::kOrganization), FromCp1252(text::kAppName));
-}
 
 QString Key(int i) {
     return QStringLiteral("Recent File List/File%1").arg(i + 1);
@@ -21,7 +15,7 @@ QString Key(int i) {
 
 void CRecentFiles::Load() {
     files_.clear();
-    QSettings store = Store();
+    QSettings store = UserSettings();
     for (int i = 0; i < kSize; ++i) {
         const QString file = store.value(Key(i)).toString();
         if (!file.isEmpty() && !files_.contains(file)) files_.append(file);
@@ -29,7 +23,7 @@ void CRecentFiles::Load() {
 }
 
 void CRecentFiles::Save() const {
-    QSettings store = Store();
+    QSettings store = UserSettings();
     for (int i = 0; i < kSize; ++i) {
         if (i < files_.size())
             store.setValue(Key(i), files_.at(i));

@@ -1,17 +1,17 @@
 #include "tutor/companion/add_on_missing_dlg.h"
 
-#include "tutor/app/qt_text.h"
-#include "tutor/resources/strings.h"
 #include "ui_add_on_missing_dlg.h"
 
 namespace zav::ui {
 
-CAddOnMissingDlg::CAddOnMissingDlg(const QString& triedPath,
+CAddOnMissingDlg::CAddOnMissingDlg(const QString& triedPath, const QUrl& site,
                                    std::function<void(const QUrl&)> openUrl, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::CAddOnMissingDlg>()), openUrl_(std::move(openUrl)) {
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::CAddOnMissingDlg>()),
+      site_(site),
+      openUrl_(std::move(openUrl)) {
     ui_->setupUi(this);
     ui_->triedPath->setText(triedPath);
-    ui_->webSiteButton->setText(FromCp1252(text::kWebSiteUrl));
     connect(ui_->webSiteButton, &QPushButton::clicked, this, &CAddOnMissingDlg::OnWebSite);
 }
 
@@ -22,7 +22,7 @@ QString CAddOnMissingDlg::TriedPath() const {
 }
 
 void CAddOnMissingDlg::OnWebSite() {
-    if (openUrl_) openUrl_(QUrl(FromCp1252(text::kWebSiteUrl)));
+    if (openUrl_) openUrl_(site_);
 }
 
 }  // namespace zav::ui

@@ -1,6 +1,6 @@
 #pragma once
-// Shown when the add-on cannot be started: where the tutor looked for it, and the maker's web
-// site on the dialog's only button. There is no OK or Cancel: Esc or the close box ends it.
+// Shown when the add-on cannot be started: where the tutor looked for it, and the project's page
+// on the dialog's only button. There is no OK or Cancel: Esc or the close box ends it.
 #include <QDialog>
 #include <QUrl>
 #include <functional>
@@ -16,9 +16,9 @@ class CAddOnMissingDlg : public QDialog {
     Q_OBJECT
 
   public:
-    // `openUrl` opens the web site when the button is pressed.
-    CAddOnMissingDlg(const QString& triedPath, std::function<void(const QUrl&)> openUrl,
-                     QWidget* parent = nullptr);
+    // `openUrl` opens `site` when the button is pressed.
+    CAddOnMissingDlg(const QString& triedPath, const QUrl& site,
+                     std::function<void(const QUrl&)> openUrl, QWidget* parent = nullptr);
     ~CAddOnMissingDlg() override;
 
     QString TriedPath() const;
@@ -27,6 +27,7 @@ class CAddOnMissingDlg : public QDialog {
     void OnWebSite();
 
     std::unique_ptr<Ui::CAddOnMissingDlg> ui_;
+    QUrl site_;
     std::function<void(const QUrl&)> openUrl_;
 };
 

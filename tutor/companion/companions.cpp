@@ -163,7 +163,7 @@ void CCompanions::OnAddOn() {
     const QString path = AddOnPath();
     const port::PortId addOn = StartDetached(path, {});
     if (addOn == 0) {
-        CAddOnMissingDlg dialog(path, openUrl_, DialogParent());
+        CAddOnMissingDlg dialog(path, ShippedPage(text::kProjectPage), openUrl_, DialogParent());
         dialog.exec();
         return;
     }
@@ -172,13 +172,17 @@ void CCompanions::OnAddOn() {
     if (link_.WaitForPort(addOnId_) || channel_.IsRunning(addOnId_)) link_.Introduce(addOnId_);
 }
 
-void CCompanions::OnAboutDrillPlus() {
+QUrl CCompanions::ShippedPage(const char* page) const {
     const QDir folder(QString::fromStdString(documents_.ProgramFolder().string()));
-    openUrl_(QUrl::fromLocalFile(folder.absoluteFilePath(FromCp1252(text::kUpgradePage))));
+    return QUrl::fromLocalFile(folder.absoluteFilePath(FromCp1252(page)));
+}
+
+void CCompanions::OnAboutDrillPlus() {
+    openUrl_(ShippedPage(text::kUpgradePage));
 }
 
 void CCompanions::OnWebSite() {
-    openUrl_(QUrl(FromCp1252(text::kWebSiteUrl)));
+    openUrl_(ShippedPage(text::kProjectPage));
 }
 
 void CCompanions::OnMessage(quint32 message, qint32 wparam, qint32 /*lparam*/) {

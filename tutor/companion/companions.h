@@ -58,7 +58,7 @@ class CCompanions : public QObject {
 
     // Arguments given to the viewer (none in use; tests ask for its trace).
     void SetViewerArguments(const QStringList& arguments) { viewerArguments_ = arguments; }
-    // What opens the upgrade page and the web site (the desktop's default viewer in use).
+    // What opens the upgrade page and the project's page (the desktop's default viewer in use).
     void SetUrlOpener(std::function<void(const QUrl&)> opener) { openUrl_ = std::move(opener); }
 
   signals:
@@ -71,6 +71,8 @@ class CCompanions : public QObject {
     void StartHelpViewer();
     void HelpStateMayHaveChanged();
     QWidget* DialogParent() const;
+    // A page shipped beside the program, such as "help/upgrade.htm".
+    QUrl ShippedPage(const char* page) const;
 
     CDocumentHost& documents_;
     CPrompts& prompts_;

@@ -52,6 +52,9 @@ void CJumpDlg::ShowFor(CZAVTypeDoc& doc) {
     show();
     raise();
     activateWindow();
+    // Whatever had the focus when it was hidden, a typed number and Enter jump there.
+    ui_->numberEdit->setFocus();
+    ui_->numberEdit->selectAll();
 }
 
 QString CJumpDlg::NumberText() const {

@@ -48,6 +48,9 @@ void CPracticeDlg::ApplyMode(int mode) {
     ui_->anyOrderEdit->setEnabled(controls.anyOrderEnabled);
     ui_->inOrderEdit->setEnabled(controls.inOrderEnabled);
     ui_->extraCheck->setEnabled(controls.extraEnabled);
+    // The cursor waits in the field of the chosen option, if it has one.
+    if (controls.anyOrderEnabled) ui_->anyOrderEdit->setFocus();
+    if (controls.inOrderEnabled) ui_->inOrderEdit->setFocus();
 }
 
 void CPracticeDlg::ReadControls() {

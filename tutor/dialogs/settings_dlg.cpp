@@ -54,6 +54,12 @@ void CSettingsDlg::LoadFromDocument(CZAVTypeDoc& doc) {
     WriteControls();
 }
 
+void CSettingsDlg::SetTypingMarks(const TypingMarks& marks) {
+    marks_ = marks;
+    ui_->nextLetterCheck->setChecked(marks.nextLetter);
+    ui_->wrongKeyCheck->setChecked(marks.wrongKey);
+}
+
 void CSettingsDlg::WriteControls() {
     const QSignalBlocker quiet(ui_->layoutCombo);
     // A long name from a progress file is shown whole rather than cut, so OK cannot shorten it.
@@ -96,6 +102,7 @@ void CSettingsDlg::OnOk() {
         return;
     }
     values_ = checked;
+    marks_ = {ui_->nextLetterCheck->isChecked(), ui_->wrongKeyCheck->isChecked()};
     if (doc_) ApplySettings(values_, *doc_);
     emit settingsApplied();
     emit layoutApplied(values_.layoutIndex);

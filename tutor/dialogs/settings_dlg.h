@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tutor/dialogs/settings_values.h"
+#include "tutor/typing/typing_marks.h"
 
 class QLineEdit;
 
@@ -41,6 +42,9 @@ class CSettingsDlg : public QDialog {
     // The document's values into the dialog; OK applies to this document from now on.
     void LoadFromDocument(CZAVTypeDoc& doc);
     const SettingsValues& Values() const { return values_; }
+    // The user's typing marks, shown in their check boxes; OK takes the boxes' states.
+    void SetTypingMarks(const TypingMarks& marks);
+    const TypingMarks& Marks() const { return marks_; }
     // Replaces the font dialog, for tests.
     void SetFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
 
@@ -64,6 +68,7 @@ class CSettingsDlg : public QDialog {
     CPrompts& prompts_;
     CZAVTypeDoc* doc_ = nullptr;
     SettingsValues values_;
+    TypingMarks marks_;
     FontChooser fontChooser_;
 };
 

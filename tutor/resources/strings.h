@@ -159,6 +159,7 @@ inline constexpr char kCreateProcessFailed[] = "CreateProcess failed.";
 inline constexpr char kAddOnFolder[] = "ZAV Drill Plus";
 inline constexpr char kAddOnProgram[] = "DrillPlus";
 inline constexpr char kUpgradePage[] = "help/upgrade.htm";
-inline constexpr char kWebSiteUrl[] = "https://zavtype.example/";
+// The project's own page, shipped with the help: what "Sitio Internet" opens.
+inline constexpr char kProjectPage[] = "help/proyecto.htm";
 
 }  // namespace zav::text

@@ -159,6 +159,8 @@ void CTypingEngine::StartExercise() {
     turnNumber_ = 1;
     turnHistory_.fill(-1);
     listener_.ShowTurnDiscs(turnHistory_);
+    // The figures of a turn of another exercise or document would only mislead.
+    listener_.ClearTurnFigures(turnNumber_);
     currentMarks_.Clear();
     previousMarks_.Clear();
     olderMarks_.Clear();

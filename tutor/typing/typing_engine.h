@@ -25,6 +25,8 @@ class ITypingListener {
     virtual void ShowErrorLevel(int /*errors*/) {}
     virtual void ShowTurnFigures(const CTurnRecord& /*record*/, int /*turnNumber*/) {}
     virtual void ShowTurnDiscs(const TurnHistory& /*history*/) {}
+    // A new exercise: no figures and no error level until its turns give some.
+    virtual void ClearTurnFigures(int /*turnNumber*/) {}
     virtual void ShowLetterLists(const std::string& /*good*/, const std::string& /*bad*/) {}
     // The next character to type; 0 when the line has none.
     virtual void ShowFingerFor(char /*next*/) {}

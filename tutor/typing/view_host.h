@@ -14,6 +14,7 @@ class IViewHost {
     virtual void ShowErrorLevel(int /*errors*/) {}
     virtual void ShowTurnFigures(const CTurnRecord& /*record*/, int /*turnNumber*/) {}
     virtual void ShowTurnDiscs(const std::array<int, 10>& /*history*/) {}
+    virtual void ClearTurnFigures(int /*turnNumber*/) {}
     virtual void ShowLetterLists(const std::string& /*good*/, const std::string& /*bad*/) {}
     virtual void ShowFingerFor(char /*next*/) {}
     virtual void RefreshGraph() {}

@@ -29,6 +29,13 @@ void Draw3dRect(QPainter& p, const QRect& box, const QColor& topLeft, const QCol
     p.fillRect(QRect(l, b, box.width(), 1), bottomRight);
 }
 
+// The light background of a wrong key: a fifth of the error colour over the box.
+QColor Tint(const QColor& box, const QColor& error) {
+    auto mix = [](int a, int b) { return (4 * a + b) / 5; };
+    return QColor(mix(box.red(), error.red()), mix(box.green(), error.green()),
+                  mix(box.blue(), error.blue()));
+}
+
 // An ellipse that fills exactly the pixels of a box `size` wide centred on (x, y), outlined black.
 void DrawMark(QPainter& p, int x, int y, int size) {
     const int half = size / 2;
@@ -46,6 +53,12 @@ CZAVTypeView::CZAVTypeView(const CConfig& config, CZAVTypeDoc& doc, QWidget* par
     connect(&timer_, &QTimer::timeout, this, [this] { engine_.Tick(); });
     engine_.SetLineSource([this] { return ExerciseText(doc_, random_, fingers_); });
     RefreshFont();
+}
+
+void CZAVTypeView::SetTypingMarks(const TypingMarks& marks) {
+    marks_ = marks;
+    nextMark_.Forget();
+    DrawExercise(true);
 }
 
 void CZAVTypeView::RefreshFont() {
@@ -88,21 +101,32 @@ void CZAVTypeView::DrawExercise(bool full) {
                        FromCp1252(config_.affiliation));
         p.setPen(FromColorRef(config_.col_srce));
         p.drawText(upperText, kTextFlags, FromCp1252(engine_.SourceLine()));
+        if (marks_.nextLetter) nextMark_.KeepClean(canvas_, upperBox);
     }
     p.fillRect(typingBox, boxColor);
     Draw3dRect(p, typingBox, FromColorRef(config_.col_bottom_tl),
                FromColorRef(config_.col_bottom_br));
     p.setBackground(boxColor);
     p.setPen(FromColorRef(config_.col_ex));
-    p.drawText(typingText, kTextFlags, FromCp1252(engine_.TypedText()));
 
     // The typed text up to the position is the line's own beginning, so both widths are
     // prefixes of the line, read from one layout made once per line.
     const int position = engine_.Position();
-    const int w1 = PrefixWidth(position);
-    const int w2 = PrefixWidth(position + 1);
+    const qreal x1 = PrefixX(position);
+    const qreal x2 = PrefixX(position + 1);
+    const std::string& typed = engine_.TypedText();
+    if (marks_.wrongKey && typed.size() > static_cast<std::size_t>(position)) {
+        p.drawText(typingText, kTextFlags, FromCp1252(typed.substr(0, position)));
+        DrawWrongKey(p, typingText, x1);
+    } else {
+        p.drawText(typingText, kTextFlags, FromCp1252(typed));
+    }
+    const int w1 = static_cast<int>(x1);
+    const int w2 = static_cast<int>(x2);
     engine_.SetMarkX((w1 + w2) / 2);
     caretX_ = kTextLeft + w1;
+    const QRect marked =
+        marks_.nextLetter ? DrawNextLetter(p, upperBox, upperText, x1, x2) : QRect();
 
     p.setBackgroundMode(Qt::TransparentMode);
     if (focus_) {
@@ -125,10 +149,45 @@ void CZAVTypeView::DrawExercise(bool full) {
     if (full)
         update();
     else
-        update(QRect(0, mid - 5, right, 51));
+        update(QRect(0, mid - 5, right, 51) | marked);
 }
 
-int CZAVTypeView::PrefixWidth(int characters) {
+// Drawn on its own after the correct prefix, at the place the whole text would put it.
+void CZAVTypeView::DrawWrongKey(QPainter& p, const QRect& text, qreal x) {
+    const QColor error = FromColorRef(config_.col_err);
+    p.setBackground(Tint(FromColorRef(config_.col_box), error));
+    p.setPen(error);
+    const QRectF place(text.left() + x, text.top(), std::max<qreal>(0, text.width() - x),
+                       text.height());
+    p.drawText(place, kTextFlags, FromCp1252(engine_.TypedText().substr(engine_.Position(), 1)));
+}
+
+// The cell spans the character's advance and the font's line in the text area, with the
+// underline just below the baseline; both stay inside the box's frame whatever the font.
+QRect CZAVTypeView::DrawNextLetter(QPainter& p, const QRect& box, const QRect& text, qreal left,
+                                   qreal right) {
+    QRect cell, underline;
+    if (engine_.Position() < static_cast<int>(engine_.SourceLine().size())) {
+        const QFontMetricsF metrics(font_);
+        const QRect inside = box.adjusted(1, 1, -1, -1);
+        const qreal lineTop = text.top() + (text.height() - metrics.height()) / 2;
+        const int thickness = std::max(2, qRound(metrics.lineWidth()));
+        int y = qRound(lineTop + metrics.ascent() + std::max<qreal>(1, metrics.underlinePos()));
+        y = std::min(y, inside.bottom() + 1 - thickness);
+        const int x0 = text.left() + qFloor(left);
+        const int x1 = std::max(x0 + 1, text.left() + qCeil(right));
+        underline = QRect(x0, y, x1 - x0, thickness) & inside;
+        cell =
+            QRect(QPoint(x0, qFloor(lineTop)),
+                  QPoint(x1 - 1, std::max(qCeil(lineTop + metrics.height()), y + thickness) - 1)) &
+            inside;
+    }
+    const bool error = marks_.wrongKey && engine_.PendingError();
+    return nextMark_.Draw(p, cell, underline,
+                          FromColorRef(error ? config_.col_err : config_.col_caret));
+}
+
+qreal CZAVTypeView::PrefixX(int characters) {
     const std::string& line = engine_.SourceLine();
     if (!layoutValid_ || layoutLine_ != line) {
         layoutLine_ = line;
@@ -142,7 +201,7 @@ int CZAVTypeView::PrefixWidth(int characters) {
     }
     if (layout_.lineCount() == 0) return 0;
     const int end = std::clamp(characters, 0, static_cast<int>(line.size()));
-    return static_cast<int>(layout_.lineAt(0).cursorToX(end));
+    return layout_.lineAt(0).cursorToX(end);
 }
 
 void CZAVTypeView::paintEvent(QPaintEvent* event) {
@@ -204,6 +263,10 @@ void CZAVTypeView::focusOutEvent(QFocusEvent* event) {
 
 void CZAVTypeView::ShowErrorLevel(int errors) {
     if (host_) host_->ShowErrorLevel(errors);
+}
+
+void CZAVTypeView::ClearTurnFigures(int turnNumber) {
+    if (host_) host_->ClearTurnFigures(turnNumber);
 }
 
 void CZAVTypeView::ShowTurnFigures(const CTurnRecord& record, int turnNumber) {

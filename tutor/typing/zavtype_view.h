@@ -10,9 +10,13 @@
 
 #include "tutor/app/config.h"
 #include "tutor/course/random.h"
+#include "tutor/typing/next_letter_mark.h"
 #include "tutor/typing/sound_player.h"
 #include "tutor/typing/typing_engine.h"
+#include "tutor/typing/typing_marks.h"
 #include "tutor/typing/view_host.h"
+
+class QPainter;
 
 namespace zav {
 class CFingerTable;
@@ -31,6 +35,9 @@ class CZAVTypeView : public QWidget, private ITypingListener {
 
     // Re-creates the exercise font from the document; the caller redraws.
     void RefreshFont();
+    // Switches the typing marks and redraws.
+    void SetTypingMarks(const TypingMarks& marks);
+    const TypingMarks& Marks() const { return marks_; }
     void StartExercise() { engine_.StartExercise(); }
 
     // The navigation commands of the "Ejercicio" menu.
@@ -62,13 +69,18 @@ class CZAVTypeView : public QWidget, private ITypingListener {
 
   private:
     void TypeText(const QString& text);
-    // Width of the first `characters` characters of the line in the exercise font.
-    int PrefixWidth(int characters);
+    // Offset of the first `characters` characters of the line in the exercise font.
+    qreal PrefixX(int characters);
+    // The wrong key after the typed text, in the error colour on a tinted background.
+    void DrawWrongKey(QPainter& p, const QRect& text, qreal x);
+    // Marks the next character of the line to copy; returns the pixels changed.
+    QRect DrawNextLetter(QPainter& p, const QRect& box, const QRect& text, qreal left, qreal right);
 
     // ITypingListener
     void StopSound() override { sounds_.StopAll(); }
     void PlaySound(Sound sound) override { sounds_.Play(sound); }
     void ShowErrorLevel(int errors) override;
+    void ClearTurnFigures(int turnNumber) override;
     void ShowTurnFigures(const CTurnRecord& record, int turnNumber) override;
     void ShowTurnDiscs(const TurnHistory& history) override;
     void ShowLetterLists(const std::string& good, const std::string& bad) override;
@@ -97,6 +109,8 @@ class CZAVTypeView : public QWidget, private ITypingListener {
     bool layoutValid_ = false;
     bool focus_ = false;
     int caretX_ = 55;
+    TypingMarks marks_;
+    CNextLetterMark nextMark_;
 };
 
 }  // namespace zav::ui
