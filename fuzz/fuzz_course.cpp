@@ -5,6 +5,7 @@
 
 #include "fuzz/check.h"
 #include "tutor/course/course.h"
+#include "tutor/course/course_check.h"
 
 namespace {
 
@@ -52,5 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
                       exercises + 1, INT_MAX}) {
         CheckLookups(course, index);
     }
+
+    // The same bytes as a file: refused, or loaded as UTF-8 or Windows-1252 with an exercise;
+    // the checker finds an error exactly where loading refuses.
+    zav::CCourse loaded;
+    const zav::CCourseLoad load = loaded.LoadBytes(zav::fuzz::Bytes(data, size), "f");
+    ZAV_CHECK(!load || loaded.ExerciseCount() > 0);
+    ZAV_CHECK(load || !load.Message().empty());
+    const auto findings = zav::CheckCourse(zav::fuzz::Bytes(data, size));
+    if (!load) ZAV_CHECK(zav::CheckStatus(findings) == 2);
     return 0;
 }

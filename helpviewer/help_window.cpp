@@ -12,6 +12,7 @@
 #include "helpviewer/message_sink.h"
 #include "helpviewer/texts.h"
 #include "tutor/app/qt_text.h"
+#include "tutor/resources/course_strings.h"
 
 namespace zav::help {
 
@@ -71,8 +72,17 @@ void CHelpWindow::showEvent(QShowEvent* event) {
 }
 
 void CHelpWindow::LoadPageTable(const std::string& courseName) {
-    const QString path = QDir(helpFolder_).filePath(ui::FromCp1252(courseName));
-    auto table = zav::LoadPageTable(path.toStdString());
+    const QString path = QDir(helpFolder_).filePath(ui::FromUtf8OrCp1252(courseName));
+    CUnmappable refused;
+    auto table = zav::LoadPageTable(path.toStdString(), &refused);
+    if (refused.line > 0) {
+        messages_.ShowMessage(
+            QString::fromUtf8(text::kPageTableUnmappable)
+                .replace("%1", path)
+                .replace("%2", QString::number(refused.line))
+                .replace("%3", QString::fromStdString(DescribeUnmappable(refused))));
+        return;
+    }
     if (courseName.empty() || !table) {
         ReportNoPageTable();
         return;

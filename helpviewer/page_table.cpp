@@ -39,6 +39,8 @@ class CScanner {
         return static_cast<int>(value);
     }
 
+    std::size_t Position() const { return pos_; }
+
     bool Literal(char c) {
         if (pos_ >= text_.size() || text_[pos_] != c) return false;
         ++pos_;
@@ -68,19 +70,28 @@ CPageTable ParsePageTable(std::string_view text) {
     CPageTable table;
     CScanner in(text);
     while (table.entries.size() < CPageTable::kMaxEntries) {
+        in.SkipSpace();
+        table.end = in.Position();
         auto first = in.Integer();
         if (!first || !in.Literal(':')) break;
         auto file = in.Word(CPageTable::kMaxName);
         if (!file) break;
-        table.entries.push_back({*first, std::move(*file)});
+        table.entries.push_back({*first, std::move(*file), table.end});
     }
+    in.SkipSpace();
+    if (table.entries.size() == CPageTable::kMaxEntries) table.end = in.Position();
     return table;
 }
 
-std::optional<CPageTable> LoadPageTable(const std::filesystem::path& path) {
+std::optional<CPageTable> LoadPageTable(const std::filesystem::path& path, CUnmappable* refused) {
     auto bytes = ReadBinaryFile(path);
     if (!bytes) return std::nullopt;
-    return ParsePageTable(*bytes);
+    CDecodedText decoded = DecodeText(*bytes);
+    if (!decoded.unmappable.empty()) {
+        if (refused) *refused = decoded.unmappable.front();
+        return std::nullopt;
+    }
+    return ParsePageTable(decoded.text);
 }
 
 std::optional<std::string> SelectExercisePage(const CPageTable& table, int index) {

@@ -5,10 +5,10 @@
 namespace zav::tool {
 
 int RunCourse(Args args) {
-    if (args.size() != 1) return Fail("usage: zavtool course FILE");
-    if (args[0].empty()) return Fail("no course file given");
+    if (args.size() != 1) return Fail("uso: zavtool course CURSO");
+    if (args[0].empty()) return Fail("falta el archivo del curso");
     CCourse course;
-    if (!course.Load(args[0])) return Fail("cannot read course file " + args[0]);
+    if (const CCourseLoad load = course.Load(args[0]); !load) return Fail(load.Message());
 
     Out("sections=" + std::to_string(course.SectionCount()) +
         " exercises=" + std::to_string(course.ExerciseCount()) + "\n");

@@ -13,7 +13,7 @@ namespace zav::tool {
 namespace {
 
 constexpr char kUsage[] =
-    "usage: zavtool drill [--fingers FILE] [--layout N] [--extra] [--count N] LETTERS";
+    "uso: zavtool drill [--fingers ARCHIVO] [--layout N] [--extra] [--count N] LETRAS";
 
 std::optional<int> Count(const std::string& text) {
     int value = 0;
@@ -42,12 +42,12 @@ int RunDrill(Args args) {
                 continue;
             }
             const auto number = Count(value);
-            if (!number) return Fail("not a number: " + value);
+            if (!number) return Fail("no es un número: " + value);
             (arg == "--layout" ? layout : count) = *number;
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
             return Fail(kUsage);
         } else {
-            letters.push_back(arg);
+            letters.push_back(TextArgument(arg));
         }
     }
     if (letters.size() != 1) return Fail(kUsage);
@@ -56,7 +56,7 @@ int RunDrill(Args args) {
     if (extra) {
         if (!fingers.LoadFingerFile(fingersFile)) {
             Notice(text::kImportantFileMissing);
-            return Fail("cannot read " + fingersFile.string());
+            return Fail("no se puede leer " + fingersFile.string());
         }
         fingers.SetLayout(layout);
     }

@@ -1,6 +1,8 @@
 // zavtool new OUT.zav [--config FOLDER] [--course PATH]: the file Save writes right after New.
 #include "tutor/app/config.h"
+#include "tutor/course/course.h"
 #include "tutor/course/progress_file.h"
+#include "tutor/course/text_encoding.h"
 #include "tutor/resources/strings.h"
 #include "zavtool/commands.h"
 
@@ -9,18 +11,24 @@ namespace zav::tool {
 int RunNew(Args args) {
     Options options;
     if (!ParseOptions(args, {"config", "course"}, options) || options.positional.size() != 1) {
-        return Fail("usage: zavtool new OUT.zav [--config FOLDER] [--course PATH]");
+        return Fail("uso: zavtool new SALIDA.zav [--config CARPETA] [--course CURSO]");
     }
+    // As the tutor's New: the settings and the default course beside the program.
     CConfig config;
-    if (options.config && !config.Read(*options.config)) Notice(text::kConfigMissing);
-    const std::string coursePath =
-        options.course ? *options.course : (ToolFolder() / "Courses" / "Default").string();
+    if (!config.Read(options.config.value_or(ToolFolder().string()))) Notice(text::kConfigMissing);
+    std::error_code error;
+    const std::string coursePath = options.course
+                                       ? std::filesystem::absolute(*options.course, error).string()
+                                       : (ToolFolder() / "Courses" / "Default").string();
+    // The tutor ends at start-up with a course it cannot load: such a file is not written.
+    CCourse course;
+    if (const CCourseLoad load = course.Load(coursePath); !load) return Fail(load.Message());
 
     // The first New of a run: a fresh document given the settings' starting values.
     CZAVTypeDoc doc;
     doc.ApplyNew(config);
     const auto result = SaveProgress(doc, coursePath, options.positional[0]);
-    if (!result.Ok()) return Fail(options.positional[0] + ": " + result.Message());
+    if (!result.Ok()) return Fail(options.positional[0] + ": " + Utf8FromCp1252(result.Message()));
     return 0;
 }
 

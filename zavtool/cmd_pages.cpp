@@ -7,18 +7,23 @@
 namespace zav::tool {
 
 int RunPages(Args args) {
-    if (args.size() < 2) return Fail("usage: zavtool pages TABLE INDEX...");
+    if (args.size() < 2) return Fail("uso: zavtool pages TABLA ÍNDICE...");
     std::vector<int> indices;
     for (const auto& arg : args.subspan(1)) {
         int index = 0;
         const auto [end, ec] = std::from_chars(arg.data(), arg.data() + arg.size(), index);
         if (ec != std::errc() || end != arg.data() + arg.size()) {
-            return Fail("not an exercise index: " + arg);
+            return Fail("no es un índice de ejercicio: " + arg);
         }
         indices.push_back(index);
     }
-    const auto table = LoadPageTable(args[0]);
-    if (!table) return Fail("cannot read page table " + args[0]);
+    CUnmappable refused;
+    const auto table = LoadPageTable(args[0], &refused);
+    if (refused.line > 0) {
+        return Fail(args[0] + ", línea " + std::to_string(refused.line) + ": " +
+                    DescribeUnmappable(refused) + " no existe en Windows-1252");
+    }
+    if (!table) return Fail("no se puede leer la tabla de páginas " + args[0]);
     for (int index : indices) Out(SelectExercisePage(*table, index).value_or("-") + "\n");
     return 0;
 }

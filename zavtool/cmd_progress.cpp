@@ -4,6 +4,7 @@
 
 #include "tutor/app/config.h"
 #include "tutor/course/progress_file.h"
+#include "tutor/course/text_encoding.h"
 #include "tutor/resources/strings.h"
 #include "tutor/stats/measures.h"
 #include "zavtool/commands.h"
@@ -37,7 +38,7 @@ void Line(const char* name, const std::string& value) {
 int RunProgress(Args args) {
     Options options;
     if (!ParseOptions(args, {"config"}, options) || options.positional.size() != 1) {
-        return Fail("usage: zavtool progress FILE.zav [--config FOLDER]");
+        return Fail("uso: zavtool progress ARCHIVO.zav [--config CARPETA]");
     }
     // The OK threshold is not stored in progress files: it comes from the settings.
     CConfig config;
@@ -47,7 +48,7 @@ int RunProgress(Args args) {
     CZAVTypeDoc doc;
     doc.okThreshold = config.ok_thresh;
     const auto result = ReadProgress(options.positional[0], doc);
-    if (!result.Ok()) return Fail(options.positional[0] + ": " + result.Message());
+    if (!result.Ok()) return Fail(options.positional[0] + ": " + Utf8FromCp1252(result.Message()));
 
     Line("includeExtraLetters", Bool(doc.includeExtraLetters));
     Line("confirmAdvance", Bool(doc.confirmAdvance));

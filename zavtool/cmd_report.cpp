@@ -4,6 +4,7 @@
 
 #include "tutor/app/config.h"
 #include "tutor/course/progress_file.h"
+#include "tutor/course/text_encoding.h"
 #include "tutor/resources/strings.h"
 #include "tutor/stats/report.h"
 #include "zavtool/commands.h"
@@ -13,7 +14,7 @@ namespace zav::tool {
 int RunReport(Args args) {
     Options options;
     if (!ParseOptions(args, {"config"}, options) || options.positional.size() != 2) {
-        return Fail("usage: zavtool report FILE.zav OUT.html [--config FOLDER]");
+        return Fail("uso: zavtool report ARCHIVO.zav SALIDA.html [--config CARPETA]");
     }
     const std::string& progress = options.positional[0];
     const std::string& out = options.positional[1];
@@ -25,7 +26,7 @@ int RunReport(Args args) {
     CZAVTypeDoc doc;
     doc.okThreshold = config.ok_thresh;
     const auto result = ReadProgress(progress, doc);
-    if (!result.Ok()) return Fail(progress + ": " + result.Message());
+    if (!result.Ok()) return Fail(progress + ": " + Utf8FromCp1252(result.Message()));
 
     std::error_code error;
     auto documentPath = std::filesystem::absolute(progress, error);
@@ -33,7 +34,7 @@ int RunReport(Args args) {
     // The course is named by the path stored in the file; it need not exist here.
     const std::string bytes =
         ReportText(doc, documentPath.lexically_normal().string(), result.coursePath);
-    if (!WriteReportBytes(out, bytes)) return Fail("cannot write " + out);
+    if (!WriteReportBytes(out, bytes)) return Fail("no se puede escribir " + out);
     return 0;
 }
 

@@ -12,5 +12,7 @@ int RunProgress(Args args);
 int RunDrill(Args args);
 int RunReport(Args args);
 int RunPages(Args args);
+int RunCheck(Args args);
+int RunImport(Args args);
 
 }  // namespace zav::tool

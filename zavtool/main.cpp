@@ -19,24 +19,30 @@ struct Command {
 
 // One line per command.
 constexpr Command kCommands[] = {
-    {"config", "config FOLDER                  effective settings of FOLDER/config.txt", RunConfig},
-    {"course", "course FILE                    sections and exercises of a course", RunCourse},
-    {"new", "new OUT.zav [--config FOLDER] [--course PATH]   progress file of a new document",
+    {"config", "config CARPETA                 configuración efectiva de CARPETA/config.txt",
+     RunConfig},
+    {"course", "course CURSO                   secciones y ejercicios de un curso", RunCourse},
+    {"check", "check CURSO [--fingers ARCHIVO] [--help CARPETA]   revisa un curso", RunCheck},
+    {"import", "import ARCHIVO.xml SALIDA       convierte un curso de KTouch", RunImport},
+    {"new", "new SALIDA.zav [--config CARPETA] [--course CURSO]   progreso de un documento nuevo",
      RunNew},
-    {"progress", "progress FILE.zav [--config FOLDER]   a progress file and its figures",
+    {"progress", "progress ARCHIVO.zav [--config CARPETA]   un archivo de progreso y sus cifras",
      RunProgress},
-    {"drill", "drill [--fingers FILE] [--layout N] [--extra] [--count N] LETTERS   drills",
+    {"drill", "drill [--fingers ARCHIVO] [--layout N] [--extra] [--count N] LETRAS   prácticas",
      RunDrill},
-    {"report", "report FILE.zav OUT.html [--config FOLDER]   evaluation report", RunReport},
-    {"pages", "pages TABLE INDEX...           help page chosen for each exercise index", RunPages},
+    {"report", "report ARCHIVO.zav SALIDA.html [--config CARPETA]   informe de evaluación",
+     RunReport},
+    {"pages", "pages TABLA ÍNDICE...           página de ayuda de cada ejercicio", RunPages},
 };
 
 void PrintHelp(std::FILE* to) {
-    std::fputs("usage: zavtool COMMAND [ARGUMENTS]\n       zavtool help COMMAND\n\ncommands:\n",
-               to);
+    std::string help = "uso: zavtool ORDEN [ARGUMENTOS]\n     zavtool help ORDEN\n\nórdenes:\n";
     for (const auto& command : kCommands) {
-        std::fprintf(to, "  %.*s\n", static_cast<int>(command.usage.size()), command.usage.data());
+        help += "  ";
+        help += command.usage;
+        help += "\n";
     }
+    (to == stdout ? Say : SayError)(help);
 }
 
 // zavtool help COMMAND: the command's page, the same text as in the manual page.
@@ -47,12 +53,13 @@ int PrintCommandHelp(std::string_view name) {
             return 0;
         }
     }
-    return Fail("no help for '" + std::string(name) + "' (zavtool --help lists the commands)");
+    return Fail("no hay ayuda de «" + std::string(name) + "» (zavtool --help lista las órdenes)");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    ReadTerminalEncoding();
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintHelp(stderr);
@@ -68,6 +75,6 @@ int main(int argc, char** argv) {
             return command.run(Args(args).subspan(1));
         }
     }
-    Fail("unknown command '" + args[0] + "' (zavtool --help lists the commands)");
+    Fail("orden desconocida «" + args[0] + "» (zavtool --help lista las órdenes)");
     return 1;
 }

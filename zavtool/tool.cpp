@@ -1,23 +1,64 @@
 #include "zavtool/tool.h"
 
+#include <langinfo.h>
+
+#include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <system_error>
 
+#include "tutor/course/text_encoding.h"
+
 namespace zav::tool {
+namespace {
+
+bool utf8Terminal = false;
+
+void Write(std::FILE* to, std::string_view bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), to);
+}
+
+// The tool's own messages are UTF-8; outside a UTF-8 terminal they go out in Windows-1252.
+void WriteMessage(std::FILE* to, std::string_view message) {
+    Write(to, utf8Terminal ? std::string(message) : Cp1252FromUtf8(message));
+}
+
+}  // namespace
+
+void ReadTerminalEncoding() {
+    std::setlocale(LC_CTYPE, "");
+    utf8Terminal = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+}
+
+bool TerminalIsUtf8() {
+    return utf8Terminal;
+}
+
+std::string TextArgument(const std::string& arg) {
+    return utf8Terminal ? Cp1252FromUtf8(arg) : arg;
+}
 
 void Out(std::string_view bytes) {
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    Write(stdout, utf8Terminal ? Utf8FromCp1252(bytes) : std::string(bytes));
+}
+
+void Say(std::string_view message) {
+    WriteMessage(stdout, message);
+}
+
+void SayError(std::string_view message) {
+    WriteMessage(stderr, message);
 }
 
 int Fail(std::string_view message) {
-    std::fputs("zavtool: ", stderr);
-    std::fwrite(message.data(), 1, message.size(), stderr);
+    WriteMessage(stderr, "zavtool: ");
+    WriteMessage(stderr, message);
     std::fputc('\n', stderr);
     return 1;
 }
 
 void Notice(std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stderr);
+    Write(stderr, utf8Terminal ? Utf8FromCp1252(text) : std::string(text));
     std::fputc('\n', stderr);
 }
 

@@ -16,11 +16,23 @@ using Args = std::span<const std::string>;
 // A command: its exit status is 0 on success, 1 after an error written to stderr.
 using CommandFn = int (*)(Args args);
 
-// Writes bytes to stdout as stored (Windows-1252), no conversion.
+// The terminal's encoding, taken from the locale once at start: in a locale whose character set
+// is UTF-8, text crosses the terminal as UTF-8; in any other (C, POSIX) it stays the
+// Windows-1252 bytes the core holds, so that scripts reading them keep working.
+void ReadTerminalEncoding();
+bool TerminalIsUtf8();
+// An argument that is text to type (not a path), as the core's Windows-1252 bytes.
+std::string TextArgument(const std::string& arg);
+
+// Writes Windows-1252 bytes of the core (course lines, settings, drills) to stdout.
 void Out(std::string_view bytes);
-// Writes "zavtool: MESSAGE" and a line end to stderr; returns 1, the error status.
+// Writes a message of the tool's own, written in UTF-8, to stdout.
+void Say(std::string_view message);
+// Writes a message of the tool's own, written in UTF-8, to stderr.
+void SayError(std::string_view message);
+// Writes "zavtool: MESSAGE" (UTF-8) and a line end to stderr; returns 1, the error status.
 int Fail(std::string_view message);
-// Writes a line of the tutor's own text to stderr, as the tutor would show it.
+// Writes a line of the tutor's own text (Windows-1252) to stderr, as the tutor would show it.
 void Notice(std::string_view text);
 
 // The folder that holds the running zavtool, where the tutor's files lie beside it.

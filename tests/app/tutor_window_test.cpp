@@ -173,6 +173,38 @@ TEST(TutorWindow, CourseThatCannotBeOpenedKeepsCourseAndDocument) {
     EXPECT_EQ(t.Frame()->ExercisePaneText(), QStringLiteral("Ec 1: 'Nuevo' 1 de 1"));
 }
 
+// A course saved by an editor in UTF-8 reads as the letters it shows; a file that is no course
+// is refused by name and the tutor keeps what it has; at start-up it ends the tutor.
+TEST(TutorWindow, Utf8CoursesLoadAndFilesThatAreNoCourseAreRefused) {
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    WriteFile(t.Path("vocales"), "\tVocales\nmam\xc3\xa1 pap\xc3\xa1 caf\xc3\xa9\n");
+    t.prompts.files = {t.Path("vocales")};
+    t.Frame()->Action(QStringLiteral("loadCourse"))->trigger();
+    EXPECT_EQ(t.Engine().SourceLine(), "mam\xe1 pap\xe1 caf\xe9");
+    t.Type("mam");
+    EXPECT_EQ(t.Engine().Position(), 3);
+
+    WriteFile(t.Path("vacio"), "");
+    WriteFile(t.Path("programa"), std::string("\x7f"
+                                              "ELF\x00\x01\n",
+                                              7));
+    for (const QString& name : {QStringLiteral("vacio"), QStringLiteral("programa")}) {
+        t.prompts.files = {t.Path(name)};
+        t.Frame()->Action(QStringLiteral("loadCourse"))->trigger();
+        ASSERT_FALSE(t.prompts.messages.empty());
+        EXPECT_TRUE(t.prompts.messages.back().contains(t.Path(name)))
+            << t.prompts.messages.back().toStdString();
+        EXPECT_EQ(t.Engine().SourceLine(), "mam\xe1 pap\xe1 caf\xe9");
+        EXPECT_EQ(t.Engine().Position(), 3);
+    }
+
+    TutorFixture emptyDefault("\tSolo secciones\n");
+    EXPECT_FALSE(emptyDefault.Start());
+    ASSERT_FALSE(emptyDefault.prompts.messages.empty());
+    EXPECT_TRUE(emptyDefault.prompts.messages[0].contains(emptyDefault.Path("Courses/Default")));
+}
+
 TEST(TutorWindow, RecentFilesAndDroppedFilesOpenDocuments) {
     TutorFixture t;
     ASSERT_TRUE(t.Start());

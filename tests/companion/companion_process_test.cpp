@@ -148,10 +148,11 @@ class CompanionFixture {
             [&] { return QString::fromStdString(Doc().course.Path()).endsWith(endsWith); }, kWait);
     }
     // The add-on stand-in posting `path` to the tutor's port, as a process of its own.
-    bool PostPathFromAddOn(const QString& path) {
+    bool PostPathFromAddOn(const QString& path, bool utf8 = false) {
         QProcess addOn;
-        addOn.start(AddOnPath(),
-                    {QStringLiteral("--to"), QString::number(Companions().OwnId()), path});
+        QStringList args{QStringLiteral("--to"), QString::number(Companions().OwnId()), path};
+        if (utf8) args.prepend(QStringLiteral("--utf8"));
+        addOn.start(AddOnPath(), args);
         if (!addOn.waitForStarted(kWait)) return false;
         (void)QTest::qWaitFor([&] { return addOn.state() == QProcess::NotRunning; }, kWait);
         return addOn.exitStatus() == QProcess::NormalExit && addOn.exitCode() == 0;
@@ -322,6 +323,13 @@ TEST(CompanionProcess, APathTooLongForTheBufferLoadsNothing) {
     ASSERT_EQ(t.prompts.messages.size(), 1u);
     EXPECT_TRUE(t.prompts.messages[0].contains(QStringLiteral("Courses/Nada")));
     EXPECT_TRUE(QString::fromStdString(t.Doc().course.Path()).endsWith(QStringLiteral("Español")));
+
+    // The same path sent in UTF-8 finds the same file.
+    ASSERT_TRUE(t.PostPathFromAddOn(t.Path(QStringLiteral("Courses/Default")), true));
+    EXPECT_TRUE(t.WaitForCoursePath(QStringLiteral("Default")));
+    ASSERT_TRUE(t.PostPathFromAddOn(t.Path(QStringLiteral("Courses/Español")), true));
+    EXPECT_TRUE(t.WaitForCoursePath(QStringLiteral("Español")));
+    EXPECT_EQ(t.prompts.messages.size(), 1u);
 }
 
 TEST(CompanionProcess, StrayDatagramsOfAnotherSizeAreIgnored) {

@@ -44,7 +44,7 @@ function(check_tree root etc)
         message(FATAL_ERROR "${root}/bin/zavtool is not a link")
     endif()
     run("${root}/bin/zavtool" --help)
-    if(NOT run_output MATCHES "usage: zavtool")
+    if(NOT run_output MATCHES "uso: zavtool")
         message(FATAL_ERROR "zavtool --help printed: ${run_output}")
     endif()
     # The installed tool reads the installed course through the link's real folder.

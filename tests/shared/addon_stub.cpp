@@ -3,6 +3,7 @@
 // the closing 0.
 //
 //   DrillPlus --to ID PATH   posts PATH to the port ID at once
+//   DrillPlus --utf8 ...     sends PATH in UTF-8 instead, as a newer add-on may
 //   DrillPlus [PATH]         opens its own port, waits (at most 10 s) for the tutor's
 //                            TM_TUTOR_THREAD, then posts PATH, or $ZAV_ADDON_COURSE, to it
 //
@@ -35,9 +36,12 @@ bool SendPath(port::PortId to, const std::string& path) {
 
 int main(int argc, char** argv) {
     std::string to_arg, path_arg;
+    bool utf8 = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--to" && i + 1 < argc) {
+        if (arg == "--utf8") {
+            utf8 = true;
+        } else if (arg == "--to" && i + 1 < argc) {
             to_arg = argv[++i];
         } else {
             path_arg = arg;
@@ -47,7 +51,8 @@ int main(int argc, char** argv) {
         path_arg = std::getenv("ZAV_ADDON_COURSE");
     }
     // Arguments arrive in the locale's encoding; the protocol carries Windows-1252.
-    const std::string path = ui::ToCp1252(QString::fromLocal8Bit(path_arg.c_str()));
+    const QString text = QString::fromLocal8Bit(path_arg.c_str());
+    const std::string path = utf8 ? text.toStdString() : ui::ToCp1252(text);
 
     if (!to_arg.empty()) {
         port::PortId to = 0;

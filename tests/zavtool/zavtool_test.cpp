@@ -27,10 +27,11 @@ class ZavtoolTest : public ::testing::Test {
         std::ofstream(folder_ / name, std::ios::binary) << bytes;
     }
     // Arguments are passed in single quotes; the tests' own names hold none.
-    ToolRun Tool(const std::string& args) const {
+    // Runs in the C locale unless another is named.
+    ToolRun Tool(const std::string& args, const std::string& locale = "C") const {
         const std::string err = Path("stderr");
         const std::string command =
-            std::string("'") + ZAV_OUT_DIR "/zavtool' " + args + " 2>'" + err + "'";
+            "LC_ALL=" + locale + " '" + ZAV_OUT_DIR "/zavtool' " + args + " 2>'" + err + "'";
         ToolRun run;
         std::FILE* pipe = ::popen(command.c_str(), "r");
         if (!pipe) return run;
@@ -115,11 +116,13 @@ TEST_F(ZavtoolTest, CourseListsSectionsAndExercises) {
 TEST_F(ZavtoolTest, NewThenProgress) {
     Write("config.txt", "ok_thresh:2\nfont_name:Arial\n");
     const std::string zav = Path("new.zav");
+    Write("Curso", "\tA\nasdf\n");
+    const std::string course = Path("Curso");
     const ToolRun made =
-        Tool("new '" + zav + "' --config '" + folder_.string() + "' --course Courses/Curso");
+        Tool("new '" + zav + "' --config '" + folder_.string() + "' --course '" + course + "'");
     ASSERT_EQ(made.status, 0) << made.err;
     const std::string bytes = ReadBinaryFile(zav).value_or("");
-    EXPECT_EQ(bytes.size(), 5700u + 154 + 5 + 13);
+    EXPECT_EQ(bytes.size(), 5700u + 154 + 5 + course.size());
     EXPECT_EQ(bytes.substr(8, 6),
               "\x05"
               "Arial");
@@ -130,8 +133,10 @@ TEST_F(ZavtoolTest, NewThenProgress) {
               "includeExtraLetters=false\nconfirmAdvance=true\nfontName=Arial\nfontSize=140\n"
               "keyboardLayout=0\ngoodLimit=0.100000001\nbadLimit=0.200000003\nautoAdvance=1\n"
               "autoNum=2\nautoType=2\nsoundOn=true\nkind=0\nexercise=0\nanyOrderLetters=\n"
-              "inOrderText=\nhistoryCount=0\ncourse=Courses/Curso\ntotal=0h 0m 0.00s\n"
-              "wpm20=0.0\nwpm100=0.0\nwpmAll=0.0\ngrades=0 0 0\ngood=\nbad=\n");
+              "inOrderText=\nhistoryCount=0\ncourse=" +
+                  course +
+                  "\ntotal=0h 0m 0.00s\n"
+                  "wpm20=0.0\nwpm100=0.0\nwpmAll=0.0\ngrades=0 0 0\ngood=\nbad=\n");
 }
 
 TEST_F(ZavtoolTest, NewDefaultsToTheCourseBesideTheTool) {
@@ -151,6 +156,82 @@ TEST_F(ZavtoolTest, TruncatedProgressFileFails) {
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find(text::kUnexpectedFormat), std::string::npos);
     EXPECT_EQ(Tool("progress '" + Path("none.zav") + "'").status, 1);
+}
+
+// In a UTF-8 terminal text crosses as UTF-8; in the C locale it stays Windows-1252.
+TEST_F(ZavtoolTest, SpeaksTheTerminalsEncoding) {
+    Write("curso",
+          "\tFila gu\xed"
+          "a\n\xf1\xe1\n");
+    const ToolRun bytes = Tool("course '" + Path("curso") + "'");
+    EXPECT_NE(bytes.out.find("\tFila gu\xed"
+                             "a\n"),
+              std::string::npos)
+        << bytes.out;
+    const ToolRun utf8 = Tool("course '" + Path("curso") + "'", "C.UTF-8");
+    EXPECT_NE(utf8.out.find("\tFila gu\xc3\xad"
+                            "a\n"),
+              std::string::npos)
+        << utf8.out;
+    EXPECT_NE(utf8.out.find("\t\xc3\xb1\xc3\xa1\n"), std::string::npos);
+
+    const ToolRun drill = Tool("drill --count 3 '\xc3\xb1\xc3\xa1'", "C.UTF-8");
+    ASSERT_EQ(drill.status, 0) << drill.err;
+    for (std::size_t i = 0; i < drill.out.size();) {
+        const std::string_view rest = std::string_view(drill.out).substr(i);
+        const bool ok = rest.starts_with("\xc3\xb1") || rest.starts_with("\xc3\xa1");
+        ASSERT_TRUE(ok || rest[0] == ' ' || rest[0] == '\n') << drill.out;
+        i += ok ? 2 : 1;
+    }
+    const ToolRun wrong = Tool("course '" + Path("nada") + "'", "C.UTF-8");
+    EXPECT_EQ(wrong.err.rfind("zavtool: No se puede abrir el archivo de curso", 0), 0u);
+}
+
+TEST_F(ZavtoolTest, NewNeedsACourseThatLoadsAndStoresItsWholePath) {
+    EXPECT_EQ(Tool("new '" + Path("a.zav") + "' --course /no/such").status, 1);
+    Write("vacio", "");
+    const ToolRun empty = Tool("new '" + Path("a.zav") + "' --course '" + Path("vacio") + "'");
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_NE(empty.err.find(Path("vacio")), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(Path("a.zav")));
+}
+
+TEST_F(ZavtoolTest, CheckStatusSaysCleanWarningsOrErrors) {
+    Write("bien", "\tA\nasdf\n");
+    Write("aviso", "\tA\nasdf \n");
+    Write("mal", "\tA\nasdf\nfin");
+    EXPECT_EQ(Tool("check '" + Path("bien") + "'").status, 0);
+    EXPECT_EQ(Tool("check '" + Path("aviso") + "'").status, 1);
+    const ToolRun bad = Tool("check '" + Path("mal") + "'", "C.UTF-8");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.out.find(Path("mal") + ":3: error: "), std::string::npos) << bad.out;
+    EXPECT_EQ(Tool("check '" + Path("nada") + "'").status, 2);
+}
+
+// Every course shipped with the tutor, with its page table and the shipped finger table.
+TEST_F(ZavtoolTest, ShippedCoursesAndPageTablesAreClean) {
+    const std::filesystem::path dist = std::filesystem::path(ZAV_SOURCE_DIR) / "data" / "dist";
+    for (const auto& entry : std::filesystem::directory_iterator(dist / "Courses")) {
+        const ToolRun run =
+            Tool("check '" + entry.path().string() + "' --fingers '" +
+                 (dist / "fingers.txt").string() + "' --help '" + (dist / "help").string() + "'");
+        EXPECT_EQ(run.status, 0) << run.out << run.err;
+    }
+}
+
+TEST_F(ZavtoolTest, ImportWritesACourseAndNeverOverwritesOne) {
+    Write("k.xml",
+          "<course><title>T</title><lessons><lesson><title>Uno</title><text>asdf\n"
+          "caf\xc3\xa9 \xc5\x91</text></lesson></lessons></course>");
+    const ToolRun run = Tool("import '" + Path("k.xml") + "' '" + Path("curso") + "'", "C.UTF-8");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadBinaryFile(Path("curso")), "\tUno\nasdf\n");
+    EXPECT_NE(run.out.find("1 lecciones, 1 ejercicios"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("l\xc3\xadnea 2"), std::string::npos) << run.out;
+
+    const ToolRun again = Tool("import '" + Path("k.xml") + "' '" + Path("curso") + "'");
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(ReadBinaryFile(Path("curso")), "\tUno\nasdf\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "tutor/app/qt_text.h"
 #include "tutor/app/recent_files.h"
 #include "tutor/course/progress_file.h"
+#include "tutor/resources/course_strings.h"
 #include "tutor/resources/strings.h"
 
 namespace zav::ui {
@@ -22,11 +23,8 @@ CDocumentHost::CDocumentHost(CZAVTypeDoc& doc, const CConfig& config,
 bool CDocumentHost::NewDocument(bool startup) {
     CCourse course;
     const std::filesystem::path defaultCourse = folder_ / "Courses" / "Default";
-    if (!course.Load(defaultCourse.string())) {
-        if (startup)
-            ImportantFileMissing();
-        else
-            CourseNotOpened(defaultCourse.string());
+    if (const CCourseLoad load = course.Load(defaultCourse.string()); !load) {
+        CourseRefused(load, startup);
         return false;
     }
     doc_.course = std::move(course);
@@ -55,11 +53,8 @@ bool CDocumentHost::OpenDocument(const QString& file, bool startup) {
     }
     const std::string coursePath =
         result.coursePath.empty() ? next.course.Path() : result.coursePath;
-    if (!next.course.Load(coursePath)) {
-        if (startup)
-            ImportantFileMissing();
-        else
-            CourseNotOpened(coursePath);
+    if (const CCourseLoad load = next.course.Load(coursePath); !load) {
+        CourseRefused(load, startup);
         return false;
     }
     next.okThreshold = config_.ok_thresh;
@@ -116,9 +111,8 @@ bool CDocumentHost::SaveModified() {
 
 bool CDocumentHost::LoadCourse(const QString& path) {
     CCourse course;
-    const std::string bytes = path.toStdString();
-    if (!course.Load(bytes)) {
-        CourseNotOpened(bytes);
+    if (const CCourseLoad load = course.Load(path.toStdString()); !load) {
+        CourseRefused(load, false);
         return false;
     }
     doc_.course = std::move(course);
@@ -144,9 +138,21 @@ void CDocumentHost::ImportantFileMissing() {
     prompts_.Message(FromCp1252(text::kImportantFileMissing), QMessageBox::Critical);
 }
 
-void CDocumentHost::CourseNotOpened(const std::string& coursePath) {
+// At start-up a course that cannot be read is the missing important file, and the program ends;
+// a file that is there but is no usable course says why first. Later the tutor keeps its course.
+void CDocumentHost::CourseRefused(const CCourseLoad& load, bool startup) {
+    if (startup) {
+        if (load.status != CourseStatus::kUnreadable)
+            prompts_.Message(QString::fromStdString(load.Message()), QMessageBox::Critical);
+        ImportantFileMissing();
+        return;
+    }
     QString message = FromCp1252(text::kCourseNotOpened);
-    message.replace(QStringLiteral("%1"), QString::fromStdString(coursePath));
+    message.replace(QStringLiteral("%1"), QString::fromStdString(load.path));
+    if (load.status != CourseStatus::kUnreadable) {
+        message = QString::fromStdString(load.Message()) + QLatin1Char(' ') +
+                  QString::fromUtf8(text::kCourseKept);
+    }
     prompts_.Message(message, QMessageBox::Warning);
 }
 

@@ -54,7 +54,7 @@ class CDocumentHost {
 
   private:
     void ImportantFileMissing();
-    void CourseNotOpened(const std::string& coursePath);
+    void CourseRefused(const CCourseLoad& load, bool startup);
     void Replaced();
     bool WriteTo(const QString& file);
 

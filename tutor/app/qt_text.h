@@ -9,6 +9,9 @@
 namespace zav::ui {
 
 QString FromCp1252(const std::string& bytes);
+// Bytes that may be UTF-8 or Windows-1252, told apart as course files are (a path sent by the
+// add-on, for one).
+QString FromUtf8OrCp1252(const std::string& bytes);
 // Characters without a Windows-1252 code become '?'.
 std::string ToCp1252(const QString& text);
 // The code of one typed character, or -1 when the text is not exactly one character that

@@ -200,11 +200,12 @@ void CCompanions::OnMessage(quint32 message, qint32 wparam, qint32 /*lparam*/) {
 }
 
 // The course is loaded as "Cargar Curso" loads it; one that cannot be opened is reported by
-// name and the tutor keeps the course it has.
+// name and the tutor keeps the course it has. The add-on may send the path in UTF-8 or in
+// Windows-1252.
 void CCompanions::OnLoadCourseChar(qint32 wparam) {
     const auto path = link_.LoadCourseChar(wparam);
     if (!path || path->empty()) return;
-    documents_.LoadCourse(FromCp1252(*path));
+    documents_.LoadCourse(FromUtf8OrCp1252(*path));
 }
 
 }  // namespace zav::ui

@@ -3,17 +3,65 @@
 #include <algorithm>
 
 #include "tutor/course/textfile.h"
+#include "tutor/resources/course_strings.h"
 
 namespace zav {
+namespace {
 
-bool CCourse::Load(const std::string& path) {
-    const std::string& wanted = path.empty() ? path_ : path;
+void ReplaceAll(std::string& text, std::string_view placeholder, const std::string& value) {
+    for (auto at = text.find(placeholder); at != std::string::npos;
+         at = text.find(placeholder, at + value.size()))
+        text.replace(at, placeholder.size(), value);
+}
+
+}  // namespace
+
+std::string CCourseLoad::Message() const {
+    std::string message;
+    switch (status) {
+        case CourseStatus::kLoaded:
+            return {};
+        case CourseStatus::kUnreadable:
+            message = text::kCourseUnreadable;
+            break;
+        case CourseStatus::kBinary:
+            message = text::kCourseBinary;
+            break;
+        case CourseStatus::kNoExercises:
+            message = text::kCourseWithoutExercises;
+            break;
+        case CourseStatus::kUnmappableUtf8:
+            message = text::kCourseUnmappable;
+            ReplaceAll(message, "%2", std::to_string(character.line));
+            ReplaceAll(message, "%3", DescribeUnmappable(character));
+            break;
+    }
+    ReplaceAll(message, "%1", path);
+    return message;
+}
+
+CCourseLoad CCourse::Load(const std::string& path) {
+    const std::string wanted = path.empty() ? path_ : path;
     const auto text = ReadTextFile(wanted);
     // A course that cannot be read changes nothing: the caller reports it and goes on.
-    if (!text) return false;
-    path_ = wanted;
-    Parse(*text);
-    return true;
+    if (!text) return {CourseStatus::kUnreadable, wanted, {}};
+    CCourseLoad result = LoadBytes(*text, wanted);
+    if (result) path_ = wanted;
+    return result;
+}
+
+CCourseLoad CCourse::LoadBytes(std::string_view bytes, const std::string& path) {
+    if (bytes.find('\0') != std::string_view::npos) return {CourseStatus::kBinary, path, {}};
+    const CDecodedText decoded = DecodeText(bytes);
+    if (!decoded.unmappable.empty())
+        return {CourseStatus::kUnmappableUtf8, path, decoded.unmappable.front()};
+    CCourse parsed;
+    parsed.Parse(decoded.text);
+    // Without an exercise every key would end a turn of nothing.
+    if (parsed.ExerciseCount() == 0) return {CourseStatus::kNoExercises, path, {}};
+    parsed.path_ = path_;
+    *this = std::move(parsed);
+    return {CourseStatus::kLoaded, path, {}};
 }
 
 void CCourse::Parse(std::string_view text) {
