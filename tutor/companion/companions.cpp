@@ -1,14 +1,11 @@
 #include "tutor/companion/companions.h"
 
-#include <signal.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QProcess>
-#include <QThread>
-#include <cerrno>
+#include <algorithm>
 #include <cstdio>
 
 #include "shared/messages.h"
@@ -30,20 +27,11 @@ port::PortId StartDetached(const QString& program, const QStringList& arguments)
     return static_cast<port::PortId>(pid);
 }
 
-// While a start sequence holds the window, the pointer says so.
-class CBusyCursor {
-  public:
-    CBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CBusyCursor() { QApplication::restoreOverrideCursor(); }
-    CBusyCursor(const CBusyCursor&) = delete;
-    CBusyCursor& operator=(const CBusyCursor&) = delete;
-};
-
 }  // namespace
 
 IMessageChannel::PostStatus CPortChannel::Post(std::uint32_t id, std::uint32_t message,
                                                std::int32_t wparam, std::int32_t lparam) {
-    switch (port::TryPost(id, port::Message{message, wparam, lparam})) {
+    switch (sender_.Post(id, port::Message{message, wparam, lparam})) {
         case port::PostResult::kSent:
             return PostStatus::kSent;
         case port::PostResult::kNoReceiver:
@@ -60,12 +48,7 @@ bool CPortChannel::IsOpen(std::uint32_t id) {
 }
 
 bool CPortChannel::IsRunning(std::uint32_t id) {
-    if (id == 0) return false;
-    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
-}
-
-void CPortChannel::Sleep(std::chrono::milliseconds pause) {
-    QThread::msleep(static_cast<unsigned long>(pause.count()));
+    return CProcessWatch::IsRunning(id);
 }
 
 CCompanions::CCompanions(CDocumentHost& documents, CPrompts& prompts, QObject* parent)
@@ -78,6 +61,11 @@ CCompanions::CCompanions(CDocumentHost& documents, CPrompts& prompts, QObject* p
     if (!receiver_.IsOpen())
         std::fprintf(stderr, "ZAVType: no message port: %s\n", qPrintable(receiver_.Error()));
     connect(&receiver_, &port::CPortReceiver::MessageArrived, this, &CCompanions::OnMessage);
+    connect(&receiver_, &port::CPortReceiver::MessagesLost, this, &CCompanions::OnMessagesLost);
+    connect(&channel_.Sender(), &port::CPortSender::Unreachable, this, &CCompanions::OnUnreachable);
+    connect(&processes_, &CProcessWatch::Ended, this, &CCompanions::OnProcessEnded);
+    tick_.setSingleShot(true);
+    connect(&tick_, &QTimer::timeout, this, &CCompanions::OnTick);
 }
 
 CCompanions::~CCompanions() {
@@ -128,32 +116,87 @@ void CCompanions::HelpStateMayHaveChanged() {
     emit HelpStateChanged(link_.HelpKnown());
 }
 
+void CCompanions::Settle() {
+    if (watchedViewer_ != 0 && watchedViewer_ != link_.HelpId()) {
+        processes_.Unwatch(watchedViewer_);
+        channel_.Sender().Forget(watchedViewer_);
+        watchedViewer_ = 0;
+    }
+    if (const auto next = link_.NextTick()) {
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - channel_.Now());
+        tick_.start(static_cast<int>(std::max<std::int64_t>(0, wait.count())));
+    } else {
+        tick_.stop();
+    }
+    HelpStateMayHaveChanged();
+    switch (link_.TakeFailure()) {
+        case CCompanionLink::Failure::kNone:
+            break;
+        case CCompanionLink::Failure::kEnded:
+            prompts_.Message(FromCp1252(text::kHelpEnded), QMessageBox::Warning);
+            break;
+        case CCompanionLink::Failure::kUnreachable:
+            prompts_.Message(FromCp1252(text::kHelpUnreachable), QMessageBox::Warning);
+            break;
+    }
+}
+
 // An on/off switch: a known viewer is asked to quit, otherwise one is started.
 void CCompanions::OnHelp() {
     if (!link_.QuitHelp()) StartHelpViewer();
-    HelpStateMayHaveChanged();
+    Settle();
 }
 
 void CCompanions::OnShowTips() {
-    if (!link_.HelpKnown() || !channel_.IsOpen(link_.HelpId())) StartHelpViewer();
-    link_.ShowExerciseHelp(documents_.Document().exercise, true);
-    HelpStateMayHaveChanged();
+    if (!link_.HelpKnown()) StartHelpViewer();
+    ShowExerciseHelp(documents_.Document().exercise, true);
+    Settle();
 }
 
 void CCompanions::OnExerciseStarted(int exercise) {
-    const bool known = link_.HelpKnown();
-    link_.ShowExerciseHelp(exercise, true);
-    if (known != link_.HelpKnown()) HelpStateMayHaveChanged();
+    if (!link_.HelpKnown()) return;
+    ShowExerciseHelp(exercise, true);
+    Settle();
 }
 
+void CCompanions::ShowExerciseHelp(int exercise, bool show) {
+    const QString course = QString::fromStdString(documents_.Document().course.Path());
+    link_.ShowExerciseHelp(ToCp1252(course), exercise, show);
+}
+
+void CCompanions::OnTick() {
+    link_.Tick();
+    Settle();
+}
+
+void CCompanions::OnProcessEnded(quint32 pid) {
+    link_.ProcessEnded(pid);
+    Settle();
+}
+
+void CCompanions::OnUnreachable(quint32 id) {
+    link_.PostFailed(id);
+    Settle();
+}
+
+// The steps of the start sequence run from the event loop (Settle arms their timer): the
+// window keeps painting and taking keys meanwhile.
 void CCompanions::StartHelpViewer() {
+    if (!receiver_.IsOpen()) {
+        // The viewer could neither report its end nor, with the folder refused, be reached.
+        prompts_.Message(FromCp1252(text::kHelpNoPort).arg(receiver_.Error()),
+                         QMessageBox::Warning);
+        return;
+    }
     const port::PortId viewer = StartDetached(ViewerPath(), viewerArguments_);
     if (viewer == 0) {
         prompts_.Message(FromCp1252(text::kCreateProcessFailed), QMessageBox::Warning);
         return;
     }
+    if (watchedViewer_ != 0) processes_.Unwatch(watchedViewer_);
+    watchedViewer_ = viewer;
+    processes_.Watch(viewer);
     const CZAVTypeDoc& doc = documents_.Document();
-    CBusyCursor busy;
     link_.StartHelp(viewer, ToCp1252(QString::fromStdString(doc.course.Path())), doc.exercise);
 }
 
@@ -168,8 +211,8 @@ void CCompanions::OnAddOn() {
         return;
     }
     addOnId_ = addOn;
-    CBusyCursor busy;
-    if (link_.WaitForPort(addOnId_) || channel_.IsRunning(addOnId_)) link_.Introduce(addOnId_);
+    link_.StartAddOn(addOnId_);
+    Settle();
 }
 
 void CCompanions::OnAboutDrillPlus() {
@@ -185,7 +228,7 @@ void CCompanions::OnMessage(quint32 message, qint32 wparam, qint32 /*lparam*/) {
     switch (message) {
         case TM_HELP_CLOSED:
             link_.HelpClosed();
-            HelpStateMayHaveChanged();
+            Settle();
             break;
         case TM_LOAD_COURSE_CHAR:
             OnLoadCourseChar(wparam);
@@ -195,12 +238,23 @@ void CCompanions::OnMessage(quint32 message, qint32 wparam, qint32 /*lparam*/) {
     }
 }
 
+void CCompanions::OnMessagesLost(quint64 count) {
+    link_.MessagesLost();
+    std::fprintf(stderr, "ZAVType: %llu messages dropped, %llu in all\n",
+                 static_cast<unsigned long long>(count),
+                 static_cast<unsigned long long>(receiver_.Dropped()));
+}
+
 // The course is loaded as "Cargar Curso" loads it; one that cannot be opened is reported by
-// name and the tutor keeps the course it has.
+// name and the tutor keeps the course it has. The same path sent again while the report was on
+// screen is not reported again: one message box per failure, not one per copy of a flood.
 void CCompanions::OnLoadCourseChar(qint32 wparam) {
     const auto path = link_.LoadCourseChar(wparam);
-    if (!path || path->empty()) return;
-    documents_.LoadCourse(FromCp1252(*path));
+    if (path && !path->empty() && *path != failedPath_) {
+        failedPath_.clear();
+        if (!documents_.LoadCourse(FromCp1252(*path))) failedPath_ = *path;
+    }
+    if (!receiver_.Backlogged()) failedPath_.clear();
 }
 
 }  // namespace zav::ui
