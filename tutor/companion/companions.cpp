@@ -22,9 +22,7 @@ namespace {
 
 // Starts `program` as a process of its own that outlives the tutor; its id, or 0.
 port::PortId StartDetached(const QString& program, const QStringList& arguments) {
-    qint64 pid = 0;
-    if (!QProcess::startDetached(program, arguments, QString(), &pid) || pid <= 0) return 0;
-    return static_cast<port::PortId>(pid);
+    return CProcessWatch::Spawn(program, arguments);
 }
 
 }  // namespace
@@ -211,6 +209,7 @@ void CCompanions::OnAddOn() {
         return;
     }
     addOnId_ = addOn;
+    processes_.Watch(addOn);
     link_.StartAddOn(addOnId_);
     Settle();
 }

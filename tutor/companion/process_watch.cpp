@@ -1,9 +1,12 @@
 #include "tutor/companion/process_watch.h"
 
 #include <signal.h>
+#include <spawn.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <cstdio>
@@ -28,6 +31,28 @@ CProcessWatch::CProcessWatch(QObject* parent) : QObject(parent) {
 }
 
 CProcessWatch::~CProcessWatch() = default;
+
+quint32 CProcessWatch::Spawn(const QString& program, const QStringList& arguments) {
+    std::vector<QByteArray> bytes{QFile::encodeName(program)};
+    for (const QString& a : arguments) bytes.push_back(a.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& b : bytes) argv.push_back(b.data());
+    argv.push_back(nullptr);
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t none, defaults;
+    sigemptyset(&none);
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setsigdefault(&attr, &defaults);
+    posix_spawnattr_setflags(&attr,
+                             POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    pid_t pid = 0;
+    const int rc = ::posix_spawn(&pid, argv[0], nullptr, &attr, argv.data(), environ);
+    posix_spawnattr_destroy(&attr);
+    return rc == 0 && pid > 0 ? static_cast<quint32>(pid) : 0;
+}
 
 bool CProcessWatch::IsRunning(quint32 pid) {
     if (pid == 0) return false;
@@ -83,6 +108,7 @@ void CProcessWatch::Check() {
 void CProcessWatch::Report(quint32 pid) {
     if (!entries_.count(pid)) return;
     Unwatch(pid);
+    ::waitpid(static_cast<pid_t>(pid), nullptr, WNOHANG);  // our own child: no zombie left
     emit Ended(pid);
 }
 

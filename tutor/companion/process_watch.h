@@ -3,6 +3,7 @@
 // process descriptor per process, watched in the event loop. Where the system offers none, the
 // processes are looked at four times a second.
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 #include <map>
 #include <memory>
@@ -18,6 +19,11 @@ class CProcessWatch : public QObject {
   public:
     explicit CProcessWatch(QObject* parent = nullptr);
     ~CProcessWatch() override;
+
+    // Starts `program` in a session of its own, so that it outlives the tutor; its id, or 0
+    // when it could not be run. A cheap spawn rather than a fork of the whole tutor: the window
+    // waits only for the program to begin. Watch it so that its end is collected.
+    static quint32 Spawn(const QString& program, const QStringList& arguments);
 
     void Watch(quint32 pid);
     void Unwatch(quint32 pid);
