@@ -146,7 +146,7 @@ TEST_F(HelpWindowTest, ClosingTheViewerTellsTheTutorOnce) {
 }
 
 // A flood of the same bad message: one box per text at a time, a new one once it is closed.
-TEST(BoxMessages, TheSameTextShowsInOneBoxAtATime) {
+TEST_F(HelpWindowTest, BoxesShowTheSameTextOnceAtATime) {
     help::CBoxMessageSink boxes(nullptr);
     for (int i = 0; i < 1000; ++i) boxes.ShowMessage(QStringLiteral("malo"));
     boxes.ShowMessage(QStringLiteral("otro"));
