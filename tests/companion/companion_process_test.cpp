@@ -188,6 +188,8 @@ TEST(CompanionProcess, HelpTwiceStartsThenClosesTheViewer) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !t.HelpChecked(); }, kWait));
     EXPECT_EQ(t.HelpId(), 0u);
     EXPECT_TRUE(ProcessEnded(viewer));
+    const QString proc = QStringLiteral("/proc/%1").arg(viewer);  // no zombie left behind
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(proc); }, kWait));
     EXPECT_TRUE(t.prompts.messages.empty());
 }
 

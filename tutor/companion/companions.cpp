@@ -115,8 +115,8 @@ void CCompanions::HelpStateMayHaveChanged() {
 }
 
 void CCompanions::Settle() {
+    // A forgotten viewer stays watched until it ends, so that its end is collected.
     if (watchedViewer_ != 0 && watchedViewer_ != link_.HelpId()) {
-        processes_.Unwatch(watchedViewer_);
         channel_.Sender().Forget(watchedViewer_);
         watchedViewer_ = 0;
     }
@@ -191,7 +191,6 @@ void CCompanions::StartHelpViewer() {
         prompts_.Message(FromCp1252(text::kCreateProcessFailed), QMessageBox::Warning);
         return;
     }
-    if (watchedViewer_ != 0) processes_.Unwatch(watchedViewer_);
     watchedViewer_ = viewer;
     processes_.Watch(viewer);
     const CZAVTypeDoc& doc = documents_.Document();

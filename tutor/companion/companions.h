@@ -99,7 +99,7 @@ class CCompanions : public QObject {
     CCompanionLink link_;
     CProcessWatch processes_;
     QTimer tick_;
-    port::PortId watchedViewer_ = 0;
+    port::PortId watchedViewer_ = 0;  // the viewer whose posts may wait in the sender
     port::PortId addOnId_ = 0;
     bool shownNoPort_ = false;
     // A course path that failed to load: the same path waiting behind it is not reported again.
