@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@
 
 #include "shared/messages.h"
 #include "shared/port.h"
+#include "shared/string_codec.h"
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
 #include "tutor/app/zavtype_app.h"
@@ -35,10 +37,16 @@ namespace {
 
 constexpr int kWait = 15000;  // ms; generous for a loaded machine, never reached when all is well
 
+// Records each message; with holdMs, stays "on screen" that long in a nested event loop, as a
+// message box does.
 class RecordingPrompts : public ui::CPrompts {
   public:
-    void Message(const QString& text, QMessageBox::Icon) override { messages.push_back(text); }
+    void Message(const QString& text, QMessageBox::Icon) override {
+        messages.push_back(text);
+        if (holdMs > 0) QTest::qWait(holdMs);
+    }
     std::vector<QString> messages;
+    int holdMs = 0;
 };
 
 void WriteFile(const QString& path, const std::string& bytes) {
@@ -437,6 +445,38 @@ TEST(CompanionProcess, APathTooLongForTheBufferLoadsNothing) {
     ASSERT_EQ(t.prompts.messages.size(), 1u);
     EXPECT_TRUE(t.prompts.messages[0].contains(QStringLiteral("Courses/Nada")));
     EXPECT_TRUE(QString::fromStdString(t.Doc().course.Path()).endsWith(QStringLiteral("Español")));
+}
+
+// A flood of the same course path that cannot be opened: one message while it is on screen,
+// not one per copy; the same path sent again later is reported again.
+TEST(CompanionProcess, TheSameBadPathFloodedGivesOneMessage) {
+    CompanionFixture t;
+    ASSERT_TRUE(t.Start());
+    t.prompts.holdMs = 300;
+    const port::PortId tutor = t.Companions().OwnId();
+    const std::string path = t.Path(QStringLiteral("Courses/Nada")).toStdString();
+    auto flood = [&](int copies) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            for (int i = 0; i < copies; ++i)
+                for (std::int32_t c : EncodeString(path))
+                    port::TryPost(tutor, {TM_LOAD_COURSE_CHAR, c, 0}, std::chrono::seconds(5));
+            ::_exit(0);
+        }
+        bool done = false;
+        (void)QTest::qWaitFor(
+            [&] {
+                done = done || ::waitpid(pid, nullptr, WNOHANG) == pid;
+                return done && !t.Companions().Receiver().Backlogged();
+            },
+            kWait);
+        QTest::qWait(50);
+    };
+    flood(30);
+    EXPECT_EQ(t.prompts.messages.size(), 1u);
+    QTest::qWait(1100);
+    flood(1);
+    EXPECT_EQ(t.prompts.messages.size(), 2u);
 }
 
 TEST(CompanionProcess, StrayDatagramsOfAnotherSizeAreIgnored) {

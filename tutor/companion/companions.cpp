@@ -244,15 +244,22 @@ void CCompanions::OnMessagesLost(quint64 count) {
 }
 
 // The course is loaded as "Cargar Curso" loads it; one that cannot be opened is reported by
-// name and the tutor keeps the course it has. The same path sent again while the report was on
-// screen is not reported again: one message box per failure, not one per copy of a flood.
+// name and the tutor keeps the course it has. Copies of that path that keep arriving less than
+// a second apart after the report was closed are not reported again: one message box per
+// failure, not one per copy of a flood.
 void CCompanions::OnLoadCourseChar(qint32 wparam) {
     const auto path = link_.LoadCourseChar(wparam);
-    if (path && !path->empty() && *path != failedPath_) {
-        failedPath_.clear();
-        if (!documents_.LoadCourse(FromCp1252(*path))) failedPath_ = *path;
+    if (!path || path->empty()) return;
+    constexpr qint64 kQuietMs = 1000;
+    if (*path == failedPath_ && sinceFailure_.isValid() && sinceFailure_.elapsed() < kQuietMs) {
+        sinceFailure_.restart();
+        return;
     }
-    if (!receiver_.Backlogged()) failedPath_.clear();
+    failedPath_.clear();
+    if (!documents_.LoadCourse(FromCp1252(*path))) {
+        failedPath_ = *path;
+        sinceFailure_.start();  // from the moment the report was closed
+    }
 }
 
 }  // namespace zav::ui

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include "shared/port.h"
@@ -102,8 +103,9 @@ class CCompanions : public QObject {
     port::PortId watchedViewer_ = 0;  // the viewer whose posts may wait in the sender
     port::PortId addOnId_ = 0;
     bool shownNoPort_ = false;
-    // A course path that failed to load: the same path waiting behind it is not reported again.
+    // A course path that failed to load, and the time since its report or its last copy.
     std::string failedPath_;
+    QElapsedTimer sinceFailure_;
     QStringList viewerArguments_;
     std::function<void(const QUrl&)> openUrl_;
     QPointer<CMainFrame> frame_;
