@@ -1,7 +1,12 @@
-// The message port: one message from posting to receipt, and a 63-character course name as
-// the tutor sends it (64 posts drained by the receiver).
+// The message port: one message from posting to receipt, a 63-character course name as the
+// tutor sends it (64 posts drained by the receiver), and a flood from another process into a
+// receiver in the event loop (messages per second).
 #include <benchmark/benchmark.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +15,7 @@
 #include "helpviewer/page_table.h"
 #include "shared/messages.h"
 #include "shared/port.h"
+#include "shared/port_receiver.h"
 #include "shared/string_codec.h"
 
 namespace {
@@ -52,6 +58,34 @@ void BM_CourseName63(benchmark::State& state) {
     std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_CourseName63);
+
+void BM_FloodIntoEventLoop(benchmark::State& state) {
+    static int argc = 1;
+    static char name[] = "port_bench";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    const std::string dir = PrivateRuntime();
+    const int count = static_cast<int>(state.range(0));
+    port::CPortReceiver receiver(kReceiver);
+    int got = 0;
+    QObject::connect(&receiver, &port::CPortReceiver::MessageArrived, [&] { ++got; });
+    for (auto _ : state) {
+        got = 0;
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            for (int i = 0; i < count; ++i) port::TryPost(kReceiver, {1031, i, 0});
+            ::_exit(0);
+        }
+        QElapsedTimer clock;
+        clock.start();
+        while (got < count && clock.elapsed() < 60000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        ::waitpid(pid, nullptr, 0);
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_FloodIntoEventLoop)->Arg(1000)->Arg(10001)->Unit(benchmark::kMillisecond);
 
 void BM_ParseFullPageTable(benchmark::State& state) {
     std::string text;

@@ -9,6 +9,9 @@ CHelpApp::CHelpApp(CHelpWindow& window, std::function<void(int)> endProcess, por
                    QObject* parent)
     : QObject(parent), window_(window), endProcess_(std::move(endProcess)), receiver_(ownId) {
     connect(&receiver_, &port::CPortReceiver::MessageArrived, this, &CHelpApp::OnMessage);
+    // A name that lost characters on the way would name another table: refused whole.
+    connect(&receiver_, &port::CPortReceiver::MessagesLost, this,
+            [this] { courseFileName_.Spoil(); });
 }
 
 void CHelpApp::OnMessage(quint32 message, qint32 wparam, qint32 lparam) {

@@ -17,22 +17,22 @@ namespace {
 struct Options {
     bool help = false;
     bool version = false;
-    bool bad = false;
     QString trace;
 };
 
+// --help and --version are answered before Qt starts (no display needed); --trace is read from
+// what Qt leaves. The viewer reads no other argument: the rest is ignored.
 Options ParseArguments(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--") break;
         if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--version") {
             options.version = true;
         } else if (arg == "--trace" && i + 1 < argc) {
             options.trace = QString::fromLocal8Bit(argv[++i]);
-        } else {
-            options.bad = true;
         }
     }
     return options;
@@ -43,17 +43,19 @@ Options ParseArguments(int argc, char** argv) {
 int main(int argc, char** argv) {
     using namespace zav::help;
     namespace help_text = zav::help_text;
-    const Options options = ParseArguments(argc, argv);
-    if (options.help || options.bad) {
-        std::fputs(help_text::kUsage, options.bad ? stderr : stdout);
-        return options.bad ? 2 : 0;
+    const Options early = ParseArguments(argc, argv);
+    if (early.help) {
+        std::fputs(help_text::kUsage, stdout);
+        return 0;
     }
-    if (options.version) {
+    if (early.version) {
         std::printf("%s\n", help_text::kVersion);
         return 0;
     }
 
+    // Qt takes its own options (-platform, -style, -display...) out of argv first.
     QApplication app(argc, argv);
+    const Options options = ParseArguments(argc, argv);
     QApplication::setApplicationName(help_text::kProgramName);
     const QString helpFolder = QDir(QCoreApplication::applicationDirPath()).filePath("help");
 

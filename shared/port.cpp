@@ -6,6 +6,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -41,32 +42,6 @@ bool MakeAddress(const std::filesystem::path& path, sockaddr_un* addr) {
 
 std::filesystem::path PortPath(const std::filesystem::path& folder, PortId id) {
     return folder / std::to_string(id);
-}
-
-// A socket connected to the port of the id; -1 with the result otherwise.
-int Connect(PortId id, PostResult* result) {
-    *result = PostResult::kFailed;
-    const auto folder = PortFolder();
-    std::error_code ec;
-    if (!std::filesystem::exists(folder, ec)) {
-        *result = PostResult::kNoReceiver;  // nobody has opened a port yet
-        return -1;
-    }
-    if (!CheckPortFolder(folder, nullptr)) return -1;
-    sockaddr_un addr;
-    if (!MakeAddress(PortPath(folder, id), &addr)) return -1;
-    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (fd < 0) return -1;
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)) != 0) {
-        const int e = errno;
-        ::close(fd);
-        if (e == ENOENT || e == ECONNREFUSED || e == ENOTSOCK || e == EPROTOTYPE) {
-            *result = PostResult::kNoReceiver;
-        }
-        return -1;
-    }
-    *result = PostResult::kSent;
-    return fd;
 }
 
 }  // namespace
@@ -124,34 +99,59 @@ bool PreparePortFolder(const std::filesystem::path& folder, std::string* error) 
     return CheckPortFolder(folder, error);
 }
 
+int ConnectPort(PortId id, PostResult* result) {
+    *result = PostResult::kNoReceiver;
+    if (id == 0) return -1;
+    *result = PostResult::kFailed;
+    const auto folder = PortFolder();
+    std::error_code ec;
+    if (!std::filesystem::exists(folder, ec)) {
+        *result = PostResult::kNoReceiver;  // nobody has opened a port yet
+        return -1;
+    }
+    if (!CheckPortFolder(folder, nullptr)) return -1;
+    sockaddr_un addr;
+    if (!MakeAddress(PortPath(folder, id), &addr)) return -1;
+    const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return -1;
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)) != 0) {
+        const int e = errno;
+        ::close(fd);
+        if (e == ENOENT || e == ECONNREFUSED || e == ENOTSOCK || e == EPROTOTYPE) {
+            *result = PostResult::kNoReceiver;
+        }
+        return -1;
+    }
+    *result = PostResult::kSent;
+    return fd;
+}
+
+PostResult SendOn(int fd, const Message& m) {
+    const auto bytes = EncodeDatagram(m);
+    for (;;) {
+        const ssize_t n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n == static_cast<ssize_t>(bytes.size())) return PostResult::kSent;
+        if (n >= 0) return PostResult::kFailed;
+        if (errno == EINTR) continue;
+        if (errno == ECONNREFUSED || errno == ENOTCONN) return PostResult::kNoReceiver;
+        if (errno == EAGAIN || errno == EWOULDBLOCK) return PostResult::kTimedOut;
+        return PostResult::kFailed;
+    }
+}
+
 PostResult TryPost(PortId id, const Message& m, std::chrono::milliseconds limit) {
     if (id == 0) return PostResult::kNoReceiver;
     PostResult result;
-    const int fd = Connect(id, &result);
+    const int fd = ConnectPort(id, &result);
     if (fd < 0) return result;
-    const auto bytes = EncodeDatagram(m);
     const auto deadline = Clock::now() + limit;
-    result = PostResult::kFailed;
     for (;;) {
-        const ssize_t n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-        if (n == static_cast<ssize_t>(bytes.size())) {
-            result = PostResult::kSent;
-            break;
-        }
-        if (n >= 0) break;
-        if (errno == EINTR) continue;
-        if (errno == ECONNREFUSED || errno == ENOTCONN) {
-            result = PostResult::kNoReceiver;
-            break;
-        }
-        if (errno != EAGAIN && errno != EWOULDBLOCK) break;
+        result = SendOn(fd, m);
+        if (result != PostResult::kTimedOut) break;
         // The receiver's queue is full: wait for room, but not past the limit.
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
-            result = PostResult::kTimedOut;
-            break;
-        }
+        if (left.count() <= 0) break;
         pollfd p{fd, POLLOUT, 0};
         ::poll(&p, 1, static_cast<int>(left.count()) + 1);
     }
@@ -171,13 +171,35 @@ bool IsPortOpen(PortId id) {
     if (id == 0) return false;
     try {
         PostResult result;
-        const int fd = Connect(id, &result);
+        const int fd = ConnectPort(id, &result);
         if (fd < 0) return false;
         ::close(fd);
         return true;
     } catch (...) {
         return false;
     }
+}
+
+int RemoveStalePorts(const std::filesystem::path& folder) {
+    int removed = 0;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().native();
+        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
+        struct stat st;
+        if (::lstat(it->path().c_str(), &st) != 0 || !S_ISSOCK(st.st_mode)) continue;
+        // A socket whose reader has gone refuses connections: its program has ended.
+        sockaddr_un addr;
+        if (!MakeAddress(it->path(), &addr)) continue;
+        const int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (fd < 0) break;
+        const bool stale = ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)) != 0 &&
+                           errno == ECONNREFUSED;
+        ::close(fd);
+        if (stale && ::unlink(it->path().c_str()) == 0) ++removed;
+    }
+    return removed;
 }
 
 std::unique_ptr<CPortSocket> CPortSocket::Open(PortId id, std::string* error) {
@@ -202,7 +224,8 @@ std::unique_ptr<CPortSocket> CPortSocket::Open(PortId id, const std::filesystem:
         SetError(error, std::string("socket: ") + std::strerror(errno));
         return nullptr;
     }
-    ::unlink(path.c_str());  // a stale port of the same id: its owner has gone
+    RemoveStalePorts(folder);
+    ::unlink(path.c_str());  // a port of the same id that still answers is not ours to keep
     struct stat st;
     if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)) != 0 ||
         ::stat(path.c_str(), &st) != 0) {
@@ -240,6 +263,37 @@ std::optional<Message> CPortSocket::Receive() {
         if (auto m = DecodeDatagram(buffer, static_cast<std::size_t>(n))) return m;
     }
     return std::nullopt;
+}
+
+std::size_t CPortSocket::ReceiveBatch(std::size_t limit, std::vector<Message>* out) {
+    constexpr std::size_t kBatch = 64;
+    // One byte more than a message, so that longer datagrams are told apart and dropped.
+    unsigned char buffers[kBatch][kDatagramSize + 1];
+    iovec vectors[kBatch];
+    mmsghdr headers[kBatch];
+    std::size_t read = 0;
+    while (fd_ >= 0 && read < limit) {
+        const std::size_t want = std::min(kBatch, limit - read);
+        for (std::size_t i = 0; i < want; ++i) {
+            vectors[i] = {buffers[i], sizeof(buffers[i])};
+            headers[i] = {};
+            headers[i].msg_hdr.msg_iov = &vectors[i];
+            headers[i].msg_hdr.msg_iovlen = 1;
+        }
+        const int n = ::recvmmsg(fd_, headers, static_cast<unsigned>(want), MSG_DONTWAIT, nullptr);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        for (int i = 0; i < n; ++i) {
+            const bool whole = !(headers[i].msg_hdr.msg_flags & MSG_TRUNC);
+            if (auto m = DecodeDatagram(buffers[i], whole ? headers[i].msg_len : 0))
+                out->push_back(*m);
+        }
+        read += static_cast<std::size_t>(n);
+        if (static_cast<std::size_t>(n) < want) break;  // the socket is empty
+    }
+    return read;
 }
 
 std::optional<Message> CPortSocket::Wait(std::chrono::milliseconds timeout) {

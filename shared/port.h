@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zav::port {
 
@@ -57,8 +58,18 @@ bool Post(PortId id, std::uint32_t message, std::int32_t wparam, std::int32_t lp
 // True when a port of that id exists and somebody reads it.
 bool IsPortOpen(PortId id);
 
-// One program's own port. Opening replaces a stale socket of the same id; the socket file is
-// removed again when the port closes.
+// A socket connected to the port of the id, for posting without waiting; -1 with the reason in
+// *result (kNoReceiver or kFailed) otherwise. The caller closes it.
+int ConnectPort(PortId id, PostResult* result);
+// One datagram on a connected socket, never waiting: kTimedOut when the receiver is full.
+PostResult SendOn(int fd, const Message& m);
+
+// Removes the ports in the folder that nobody reads any more: their programs were killed.
+// Returns how many were removed.
+int RemoveStalePorts(const std::filesystem::path& folder);
+
+// One program's own port. Opening replaces a stale socket of the same id and removes the stale
+// ports of programs that were killed; the socket file is removed again when the port closes.
 class CPortSocket {
   public:
     static std::unique_ptr<CPortSocket> Open(PortId id, std::string* error);
@@ -74,6 +85,9 @@ class CPortSocket {
 
     // The next waiting message, dropping datagrams of another size; nothing when none waits.
     std::optional<Message> Receive();
+    // Appends up to `limit` waiting messages to *out, reading many datagrams per system call;
+    // how many datagrams were read (those of another size included, though dropped).
+    std::size_t ReceiveBatch(std::size_t limit, std::vector<Message>* out);
     // Waits at most timeout for the next message.
     std::optional<Message> Wait(std::chrono::milliseconds timeout);
     // Stops reading and removes the socket file (also done by the destructor).

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QSocketNotifier>
+#include <vector>
 
 namespace zav::port {
 
@@ -24,23 +25,51 @@ void CPortReceiver::Close() {
     pending_.clear();
 }
 
-void CPortReceiver::OnReadable() {
-    // Drain the socket at once: a sender blocks once about ten datagrams wait unread.
+// Empties the socket at once, many datagrams per system call: a sender blocks once about ten
+// datagrams wait unread. What does not fit the queue is read all the same, and dropped.
+void CPortReceiver::Drain() {
+    std::vector<Message> batch;
     while (socket_) {
-        auto m = socket_->Receive();
-        if (!m) break;
-        pending_.push_back(*m);
+        batch.clear();
+        constexpr std::size_t kChunk = 256;
+        const std::size_t read = socket_->ReceiveBatch(kChunk, &batch);
+        for (const Message& m : batch) {
+            if (pending_.size() >= kQueueLimit) {
+                ++dropped_;
+                ++lostBeforeNext_;
+                continue;
+            }
+            pending_.push_back({m, lostBeforeNext_});
+            lostBeforeNext_ = 0;
+        }
+        if (read < kChunk) break;
     }
+}
+
+// Hands over at most a slice of the queue per turn of the event loop, so that a flood cannot
+// hold the window; the rest follows on the next turn.
+void CPortReceiver::OnReadable() {
+    resumeQueued_ = false;
+    Drain();
     if (delivering_) return;
     delivering_ = true;
     QPointer<CPortReceiver> alive(this);
-    while (!pending_.empty()) {
-        const Message m = pending_.front();
+    constexpr int kSlice = 512;
+    for (int handed = 0; handed < kSlice && !pending_.empty(); ++handed) {
+        const Entry e = pending_.front();
         pending_.pop_front();
-        emit MessageArrived(m.message, m.wparam, m.lparam);
+        if (e.lostBefore != 0) {
+            emit MessagesLost(e.lostBefore);
+            if (!alive) return;
+        }
+        emit MessageArrived(e.message.message, e.message.wparam, e.message.lparam);
         if (!alive) return;
     }
     delivering_ = false;
+    if (!pending_.empty() && !resumeQueued_) {
+        resumeQueued_ = true;
+        QMetaObject::invokeMethod(this, &CPortReceiver::OnReadable, Qt::QueuedConnection);
+    }
 }
 
 }  // namespace zav::port

@@ -44,6 +44,8 @@ class CStringCollector {
     Step Add(std::int32_t param);
 
     std::size_t Pending() const { return buffer_.size(); }
+    // Characters of the string in transit were lost: it is refused whole when it ends.
+    void Spoil() { overflowed_ = true; }
 
   private:
     std::size_t capacity_;

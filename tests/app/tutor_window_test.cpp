@@ -33,6 +33,21 @@ TEST(TutorWindow, StartsUntitledWithTheDefaultCourse) {
         EXPECT_TRUE(t.Frame()->Action(QString::fromLatin1(name))->isEnabled()) << name;
 }
 
+TEST(TutorWindow, TheFileArgumentIsTheFirstNonOptionOrTheOneAfterTwoDashes) {
+    struct Case {
+        QStringList arguments;
+        QString file;
+    } cases[] = {{{}, {}},
+                 {{"mio.zav"}, "mio.zav"},
+                 {{"-x", "mio.zav", "otro.zav"}, "mio.zav"},
+                 {{"--", "-mio.zav"}, "-mio.zav"},
+                 {{"--"}, {}},
+                 {{"-unknown"}, {}}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ui::CZAVTypeApp::FileArgument(c.arguments), c.file)
+            << c.arguments.join(' ').toStdString();
+}
+
 TEST(TutorWindow, MissingSettingsAreReportedThenDefaultsUsed) {
     TutorFixture t("\tFila\nfj\n", "");
     ASSERT_TRUE(t.Start());

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -42,10 +42,6 @@ class CScriptedChannel : public IMessageChannel {
     }
     bool IsOpen(std::uint32_t id) override { return open.count(id) && elapsed >= opensAt; }
     bool IsRunning(std::uint32_t id) override { return !ended.count(id); }
-    void Sleep(std::chrono::milliseconds pause) override {
-        sleeps.push_back(pause);
-        elapsed += pause;
-    }
     Clock::time_point Now() override { return Clock::time_point{} + elapsed; }
 
     std::vector<Posted> Messages(std::uint32_t message) const {
@@ -54,13 +50,30 @@ class CScriptedChannel : public IMessageChannel {
             if (p.message == message) out.push_back(p);
         return out;
     }
+    // The event loop: runs every step when it falls due, until no sequence is left.
+    void Run(CCompanionLink& link, std::chrono::milliseconds until = 60s) {
+        while (const auto next = link.NextTick()) {
+            const auto at =
+                std::chrono::duration_cast<std::chrono::milliseconds>(next->time_since_epoch());
+            if (at > until) return;
+            elapsed = std::max(elapsed, at);
+            link.Tick();
+        }
+    }
 
     std::set<std::uint32_t> open, ended;
     std::chrono::milliseconds opensAt{0}, elapsed{0};
     int failures = 0;
     std::vector<Posted> posted;
-    std::vector<std::chrono::milliseconds> sleeps;
 };
+
+std::vector<Posted> NameMessages(const std::string& name, std::chrono::milliseconds at) {
+    std::vector<Posted> out;
+    for (int i = 0; i <= static_cast<int>(name.size()); ++i)
+        out.push_back(
+            {kViewer, TM_COURSE_NAME_CHAR, i < static_cast<int>(name.size()) ? name[i] : 0, i, at});
+    return out;
+}
 
 TEST(CompanionLink, StartSequenceIntroducesNamesThenRemembersTheExercise) {
     CScriptedChannel channel;
@@ -68,32 +81,44 @@ TEST(CompanionLink, StartSequenceIntroducesNamesThenRemembersTheExercise) {
     channel.opensAt = 350ms;
     CCompanionLink link(channel, kTutor);
     link.StartHelp(kViewer, "/opt/zav/Courses/Default", 11);
+    EXPECT_TRUE(link.HelpStarting());
+    EXPECT_TRUE(channel.posted.empty());  // nothing waits: the steps run from the event loop
+    channel.Run(link);
 
     EXPECT_EQ(link.HelpId(), kViewer);
+    EXPECT_FALSE(link.HelpStarting());
     std::vector<Posted> expected{{kViewer, TM_TUTOR_THREAD, kTutor, 0, 350ms}};
-    const std::string name = "Default";
-    for (int i = 0; i <= 7; ++i)
-        expected.push_back({kViewer, TM_COURSE_NAME_CHAR, i < 7 ? name[i] : 0, i, 350ms});
+    for (const Posted& p : NameMessages("Default", 350ms)) expected.push_back(p);
     expected.push_back({kViewer, TM_SHOW_EXERCISE_HELP, 11, 0, 450ms});
     EXPECT_EQ(channel.posted, expected);
+    EXPECT_EQ(link.TakeFailure(), CCompanionLink::Failure::kNone);
 }
 
-TEST(CompanionLink, WaitForThePortEndsAtTheLimitOrWithTheProcess) {
-    CScriptedChannel channel;
-    CCompanionLink link(channel, kTutor);
-    EXPECT_FALSE(link.WaitForPort(kViewer));
-    EXPECT_EQ(channel.elapsed, 10000ms);
-
-    channel.elapsed = 0ms;
-    channel.ended = {kViewer};
-    EXPECT_FALSE(link.WaitForPort(kViewer));
-    EXPECT_EQ(channel.elapsed, 0ms);
-
-    channel.ended.clear();
-    channel.open = {kViewer};
-    channel.opensAt = 25ms;
-    EXPECT_TRUE(link.WaitForPort(kViewer));
-    EXPECT_EQ(channel.elapsed, 30ms);
+TEST(CompanionLink, AViewerThatNeverAnswersOrEndsIsForgottenAndReported) {
+    using F = CCompanionLink::Failure;
+    struct Case {
+        const char* what;
+        bool opens, ends;
+        F failure;
+        std::chrono::milliseconds elapsed;
+        std::size_t introductions;
+    };
+    for (const Case& c : {Case{"never opens", false, false, F::kUnreachable, 10900ms, 10},
+                          Case{"ended", false, true, F::kEnded, 0ms, 0},
+                          Case{"opens at 25 ms", true, false, F::kNone, 130ms, 1}}) {
+        CScriptedChannel channel;
+        if (c.opens) channel.open = {kViewer};
+        if (c.ends) channel.ended = {kViewer};
+        channel.opensAt = 25ms;
+        CCompanionLink link(channel, kTutor);
+        link.StartHelp(kViewer, "Default", 0);
+        channel.Run(link);
+        EXPECT_EQ(link.TakeFailure(), c.failure) << c.what;
+        EXPECT_EQ(link.TakeFailure(), F::kNone) << c.what << ": told once";
+        EXPECT_EQ(link.HelpKnown(), c.failure == F::kNone) << c.what;
+        EXPECT_EQ(channel.elapsed, c.elapsed) << c.what;
+        EXPECT_EQ(channel.Messages(TM_TUTOR_THREAD).size(), c.introductions) << c.what;
+    }
 }
 
 TEST(CompanionLink, IntroductionIsTriedTenTimesAHundredMillisecondsApart) {
@@ -108,20 +133,14 @@ TEST(CompanionLink, IntroductionIsTriedTenTimesAHundredMillisecondsApart) {
         channel.open = {kViewer};
         channel.failures = c.failures;
         CCompanionLink link(channel, kTutor);
-        EXPECT_EQ(link.Introduce(kViewer), c.sent) << c.failures;
-        EXPECT_EQ(channel.Messages(TM_TUTOR_THREAD).size(), c.attempts) << c.failures;
-        EXPECT_EQ(channel.sleeps, std::vector<std::chrono::milliseconds>(c.attempts - 1, 100ms));
+        link.StartAddOn(kViewer);
+        channel.Run(link);
+        const auto tries = channel.Messages(TM_TUTOR_THREAD);
+        ASSERT_EQ(tries.size(), c.attempts) << c.failures;
+        for (std::size_t i = 0; i < tries.size(); ++i)
+            EXPECT_EQ(tries[i].at, 100ms * static_cast<int>(i)) << c.failures;
+        EXPECT_EQ(link.AddOnId(), 0u);  // done either way
     }
-}
-
-TEST(CompanionLink, AViewerThatNeverAnswersStillGetsTheSequence) {
-    CScriptedChannel channel;  // the port never opens
-    CCompanionLink link(channel, kTutor);
-    link.StartHelp(kViewer, "Default", 0);
-    EXPECT_EQ(channel.Messages(TM_TUTOR_THREAD).size(), 10u);
-    EXPECT_EQ(channel.Messages(TM_COURSE_NAME_CHAR).size(), 8u);
-    EXPECT_EQ(channel.Messages(TM_SHOW_EXERCISE_HELP).size(), 1u);
-    EXPECT_EQ(link.HelpId(), kViewer);  // forgotten by the next command, not by the start
 }
 
 TEST(CompanionLink, HelpIsAnOnOffSwitchAndAGoneViewerIsForgotten) {
@@ -132,6 +151,7 @@ TEST(CompanionLink, HelpIsAnOnOffSwitchAndAGoneViewerIsForgotten) {
     EXPECT_TRUE(channel.posted.empty());
 
     link.StartHelp(kViewer, "Default", 0);
+    channel.Run(link);
     channel.posted.clear();
     EXPECT_TRUE(link.QuitHelp());
     EXPECT_EQ(channel.posted, (std::vector<Posted>{{kViewer, TM_QUIT_HELP, kTutor, 0, 100ms}}));
@@ -141,32 +161,82 @@ TEST(CompanionLink, HelpIsAnOnOffSwitchAndAGoneViewerIsForgotten) {
 
     // Killed without a word: the next "&Ayuda" finds its port gone and starts a new viewer.
     link.StartHelp(kViewer, "Default", 0);
+    channel.Run(link);
     channel.open.clear();
     EXPECT_FALSE(link.QuitHelp());
     EXPECT_FALSE(link.HelpKnown());
 
-    // The same for an exercise started while the dead viewer is still recorded.
+    // The same for an exercise started while the dead viewer is still recorded, and for a
+    // process seen to end; neither is a failure to report.
+    for (bool byPost : {true, false}) {
+        channel.open = {kViewer};
+        link.StartHelp(kViewer, "Default", 0);
+        channel.Run(link);
+        channel.open.clear();
+        if (byPost)
+            link.ShowExerciseHelp("Default", 3, true);
+        else
+            link.ProcessEnded(kViewer);
+        EXPECT_FALSE(link.HelpKnown());
+        EXPECT_EQ(link.TakeFailure(), CCompanionLink::Failure::kNone);
+    }
+
+    // Posts that stayed undelivered for the whole limit: forgotten, and the user is told.
     channel.open = {kViewer};
     link.StartHelp(kViewer, "Default", 0);
-    channel.open.clear();
-    link.ShowExerciseHelp(3, true);
+    channel.Run(link);
+    link.PostFailed(kViewer + 1);
+    EXPECT_TRUE(link.HelpKnown());
+    link.PostFailed(kViewer);
     EXPECT_FALSE(link.HelpKnown());
+    EXPECT_EQ(link.TakeFailure(), CCompanionLink::Failure::kUnreachable);
 }
 
-TEST(CompanionLink, ExerciseHelpGoesOnlyToAKnownViewer) {
+TEST(CompanionLink, QuitDuringTheStartIsPostedOnceTheViewerAnswers) {
     CScriptedChannel channel;
     channel.open = {kViewer};
+    channel.opensAt = 200ms;
     CCompanionLink link(channel, kTutor);
-    link.ShowExerciseHelp(4, true);
-    link.SendCourseName("Default");
+    link.StartHelp(kViewer, "Default", 0);
+    channel.Run(link, 50ms);
+    EXPECT_TRUE(link.QuitHelp());
+    channel.Run(link);
+    EXPECT_EQ(channel.posted, (std::vector<Posted>{{kViewer, TM_TUTOR_THREAD, kTutor, 0, 200ms},
+                                                   {kViewer, TM_QUIT_HELP, kTutor, 0, 200ms}}));
+    link.ProcessEnded(kViewer);
+    EXPECT_FALSE(link.HelpKnown());
+    EXPECT_EQ(link.TakeFailure(), CCompanionLink::Failure::kNone);
+}
+
+TEST(CompanionLink, ExerciseHelpFollowsTheCourseAndWaitsForTheStartSequence) {
+    CScriptedChannel channel;
+    channel.open = {kViewer};
+    channel.opensAt = 100ms;
+    CCompanionLink link(channel, kTutor);
+    link.ShowExerciseHelp("Default", 4, true);
     EXPECT_TRUE(channel.posted.empty());
 
-    link.StartHelp(kViewer, "Default", 0);
+    // Asked for during the start: the course and exercise current when each step runs, and
+    // the page shown at the end.
+    link.StartHelp(kViewer, "/c/Default", 0);
+    link.ShowExerciseHelp("/c/Otro", 3, false);
+    link.ShowExerciseHelp("/c/Otro", 4, true);
+    link.ShowExerciseHelp("/c/Otro", 5, false);
+    channel.Run(link);
+    std::vector<Posted> expected{{kViewer, TM_TUTOR_THREAD, kTutor, 0, 100ms}};
+    for (const Posted& p : NameMessages("Otro", 100ms)) expected.push_back(p);
+    expected.push_back({kViewer, TM_SHOW_EXERCISE_HELP, 5, 0, 200ms});
+    expected.push_back({kViewer, TM_SHOW_EXERCISE_HELP, 5, 1, 200ms});
+    EXPECT_EQ(channel.posted, expected);
+
+    // Later: the name only when the course changed.
     channel.posted.clear();
-    link.ShowExerciseHelp(4, true);
-    link.ShowExerciseHelp(5, false);
-    EXPECT_EQ(channel.posted, (std::vector<Posted>{{kViewer, TM_SHOW_EXERCISE_HELP, 4, 1, 100ms},
-                                                   {kViewer, TM_SHOW_EXERCISE_HELP, 5, 0, 100ms}}));
+    link.ShowExerciseHelp("/d/Otro", 6, true);
+    link.ShowExerciseHelp("/c/Default", 0, true);
+    expected = {{kViewer, TM_SHOW_EXERCISE_HELP, 6, 1, 200ms}};
+    for (const Posted& p : NameMessages("Default", 200ms)) expected.push_back(p);
+    expected.push_back({kViewer, TM_SHOW_EXERCISE_HELP, 0, 1, 200ms});
+    EXPECT_EQ(channel.posted, expected);
 }
 
 TEST(CompanionLink, CourseNamesLoseTheirFoldersAndTravelSignExtended) {
@@ -181,6 +251,7 @@ TEST(CompanionLink, CourseNamesLoseTheirFoldersAndTravelSignExtended) {
     channel.open = {kViewer};
     CCompanionLink link(channel, kTutor);
     link.StartHelp(kViewer, "/x/\xf1", 0);
+    channel.Run(link);
     const auto name = channel.Messages(TM_COURSE_NAME_CHAR);
     ASSERT_EQ(name.size(), 2u);
     EXPECT_EQ(name[0].wparam, static_cast<std::int32_t>(0xFFFFFFF1u));
@@ -191,10 +262,12 @@ TEST(CompanionLink, CourseNamesLoseTheirFoldersAndTravelSignExtended) {
 TEST(CompanionLink, IncomingPathsFitTwoHundredFiftyFiveCharacters) {
     CScriptedChannel channel;
     CCompanionLink link(channel, kTutor);
-    auto send = [&](const std::string& path) {
+    auto send = [&](const std::string& path, std::size_t loseAfter = 0) {
         std::optional<std::string> result;
+        std::size_t sent = 0;
         for (std::int32_t c : EncodeString(path)) {
             EXPECT_FALSE(result) << "handed over before its closing 0";
+            if (loseAfter != 0 && ++sent == loseAfter) link.MessagesLost();
             result = link.LoadCourseChar(c);
         }
         return result;
@@ -204,6 +277,8 @@ TEST(CompanionLink, IncomingPathsFitTwoHundredFiftyFiveCharacters) {
     EXPECT_EQ(send(std::string(256, 'b')), std::nullopt);
     EXPECT_EQ(send(std::string(300, 'c')), std::nullopt);
     EXPECT_EQ(send("/after/refusal"), "/after/refusal");  // the buffer starts afresh
+    EXPECT_EQ(send("/with/a/gap", 4), std::nullopt);      // characters were lost on the way
+    EXPECT_EQ(send("/after/gap"), "/after/gap");
     EXPECT_TRUE(channel.posted.empty());
 }
 

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@
 
 #include "shared/messages.h"
 #include "shared/port.h"
+#include "shared/string_codec.h"
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
 #include "tutor/app/zavtype_app.h"
@@ -35,10 +37,16 @@ namespace {
 
 constexpr int kWait = 15000;  // ms; generous for a loaded machine, never reached when all is well
 
+// Records each message; with holdMs, stays "on screen" that long in a nested event loop, as a
+// message box does.
 class RecordingPrompts : public ui::CPrompts {
   public:
-    void Message(const QString& text, QMessageBox::Icon) override { messages.push_back(text); }
+    void Message(const QString& text, QMessageBox::Icon) override {
+        messages.push_back(text);
+        if (holdMs > 0) QTest::qWait(holdMs);
+    }
     std::vector<QString> messages;
+    int holdMs = 0;
 };
 
 void WriteFile(const QString& path, const std::string& bytes) {
@@ -180,7 +188,6 @@ TEST(CompanionProcess, HelpTwiceStartsThenClosesTheViewer) {
     const port::PortId viewer = t.HelpId();
     ASSERT_NE(viewer, 0u);
     EXPECT_TRUE(t.HelpChecked());
-    EXPECT_TRUE(port::IsPortOpen(viewer));
     EXPECT_EQ(t.WaitForLines(t.Trace(), 1), std::vector<std::string>{t.Page("index.htm")});
     std::printf("[ figure ] \"&Ayuda\" to the viewer's first page: %lld ms\n",
                 static_cast<long long>(clock.elapsed()));
@@ -190,6 +197,8 @@ TEST(CompanionProcess, HelpTwiceStartsThenClosesTheViewer) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !t.HelpChecked(); }, kWait));
     EXPECT_EQ(t.HelpId(), 0u);
     EXPECT_TRUE(ProcessEnded(viewer));
+    const QString proc = QStringLiteral("/proc/%1").arg(viewer);  // no zombie left behind
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(proc); }, kWait));
     EXPECT_TRUE(t.prompts.messages.empty());
 }
 
@@ -235,6 +244,7 @@ TEST(CompanionProcess, TheViewerFollowsCourseExercisesButNotDrills) {
     ASSERT_TRUE(t.Start());
     t.Trigger("helpIndex");
     ASSERT_EQ(t.WaitForLines(t.Trace(), 1).size(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !t.Companions().Starting(); }, kWait));
     t.StartExercise(11);
     t.StartExercise(0, ProblemLetters);
     t.StartExercise(12);
@@ -285,22 +295,135 @@ TEST(CompanionProcess, AMissingAddOnShowsWhereItWasLookedForAndNothingMore) {
     EXPECT_EQ(t.opened, std::vector<QUrl>{QUrl::fromLocalFile(t.Path("help/proyecto.htm"))});
 }
 
-TEST(CompanionProcess, AKilledViewerDoesNotBlockHelp) {
+TEST(CompanionProcess, AKilledViewerIsForgottenAtOnceAndQuietly) {
     CompanionFixture t;
     ASSERT_TRUE(t.Start());
     t.Trigger("helpIndex");
     const port::PortId first = t.HelpId();
     ASSERT_EQ(t.WaitForLines(t.Trace(), 1).size(), 1u);
     ASSERT_EQ(::kill(static_cast<pid_t>(first), SIGKILL), 0);
-    ASSERT_TRUE(ProcessEnded(first));
-    EXPECT_TRUE(t.HelpChecked());  // nobody said goodbye
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !t.HelpChecked(); }, kWait));  // nobody said goodbye
 
-    t.Trigger("helpIndex");  // finds the port gone, forgets the dead viewer, starts another
+    t.Trigger("helpIndex");
     EXPECT_NE(t.HelpId(), 0u);
     EXPECT_NE(t.HelpId(), first);
     EXPECT_TRUE(t.HelpChecked());
     EXPECT_EQ(t.WaitForLines(t.Trace(), 2),
               (std::vector<std::string>{t.Page("index.htm"), t.Page("index.htm")}));
+    EXPECT_TRUE(t.prompts.messages.empty()) << t.prompts.messages[0].toStdString();
+}
+
+// The window takes keys while a slow viewer starts, and the viewer still gets the whole
+// sequence, ending with the exercise on screen by then.
+TEST(CompanionProcess, TheWindowTypesOnWhileTheViewerStarts) {
+    CompanionFixture t;
+    t.UseRecorder();
+    QFile::rename(t.Path("ZAVTHelp"), t.Path("recorder"));
+    WriteFile(t.Path("ZAVTHelp"), "#!/bin/sh\nsleep 1\nexec \"$(dirname \"$0\")/recorder\"\n");
+    QFile::setPermissions(t.Path("ZAVTHelp"),
+                          QFile::permissions(t.Path("ZAVTHelp")) | QFile::ExeOwner);
+    ASSERT_TRUE(t.Start());
+    t.Trigger("helpIndex");
+    EXPECT_TRUE(t.Companions().Starting());
+    EXPECT_TRUE(t.HelpChecked());
+    auto* view = t.app->Frame()->View();
+    QTest::keyClicks(view, "ej");
+    EXPECT_EQ(view->Engine().Position(), 2);
+    EXPECT_TRUE(t.Companions().Starting());  // the keys did not wait for the viewer
+    t.StartExercise(3);
+    const std::vector<std::string> lines = t.WaitForLines(t.Record(), 11);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[0].rfind("1028 ", 0), 0u);
+    EXPECT_EQ(lines[9], "1026 3 0");
+    EXPECT_EQ(lines[10], "1026 3 1");
+}
+
+TEST(CompanionProcess, AStoppedViewerNeverHoldsTheWindowAndIsForgotten) {
+    CompanionFixture t;
+    ASSERT_TRUE(t.Start());
+    t.Trigger("helpIndex");
+    const port::PortId viewer = t.HelpId();
+    ASSERT_EQ(t.WaitForLines(t.Trace(), 1).size(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !t.Companions().Starting(); }, kWait));
+    ASSERT_EQ(::kill(static_cast<pid_t>(viewer), SIGSTOP), 0);
+    for (int i = 0; i < 40; ++i) t.StartExercise(i % 15);  // far more than its socket holds
+    EXPECT_TRUE(t.HelpChecked());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !t.HelpChecked(); }, kWait));
+    EXPECT_EQ(t.prompts.messages,
+              std::vector<QString>{QString::fromUtf8(
+                  "El programa de ayuda no responde; deja de seguir los ejercicios.")});
+    ::kill(static_cast<pid_t>(viewer), SIGKILL);
+    ::kill(static_cast<pid_t>(viewer), SIGCONT);
+}
+
+// A viewer that cannot run, and a tutor that cannot receive: told once per command, the check
+// mark off, and the next "&Ayuda" tries again.
+TEST(CompanionProcess, HelpThatCannotWorkIsReportedAndNeverStuckOn) {
+    struct Case {
+        const char* what;
+        bool refuseFolder;
+        const char* message;  // the beginning
+    } cases[] = {{"exits at once", false, "El programa de ayuda terminó antes de responder."},
+                 {"no port", true, "La ayuda no puede seguir los ejercicios"}};
+    for (const Case& c : cases) {
+        CompanionFixture t;
+        WriteFile(t.Path("ZAVTHelp"), "#!/bin/sh\nexit 1\n");
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        if (c.refuseFolder) {  // the port folder is a file: no program can open a port
+            qputenv("XDG_RUNTIME_DIR", t.root.path().toLocal8Bit());
+            WriteFile(t.root.path() + "/zavtype", "x");
+        }
+        EXPECT_EQ(t.Start(), !c.refuseFolder) << c.what;
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            t.Trigger("helpIndex");
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return t.prompts.messages.size() == std::size_t(attempt); }, kWait))
+                << c.what;
+            EXPECT_FALSE(t.HelpChecked()) << c.what;
+        }
+        QTest::qWait(100);
+        ASSERT_EQ(t.prompts.messages.size(), 2u)
+            << c.what << ": " << t.prompts.messages.back().toStdString();
+        EXPECT_TRUE(t.prompts.messages[1].startsWith(QString::fromUtf8(c.message)))
+            << t.prompts.messages[1].toStdString();
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
+}
+
+// A course changed by "Cargar Curso", the add-on or Open reaches a running viewer before the
+// next exercise; a name too long for a socket's queue arrives whole from a stopped viewer's
+// point of view.
+TEST(CompanionProcess, TheViewerFollowsCourseChangesAndLosesNoCharacter) {
+    CompanionFixture t;
+    ASSERT_TRUE(t.Start());
+    t.Trigger("helpIndex");
+    ASSERT_EQ(t.WaitForLines(t.Trace(), 1).size(), 1u);
+    ASSERT_TRUE(t.app->Documents().LoadCourse(t.Path(QStringLiteral("Courses/Español"))));
+    EXPECT_EQ(t.WaitForLines(t.Trace(), 2),
+              (std::vector<std::string>{t.Page("index.htm"), t.Page("n.htm")}));
+
+    CompanionFixture r;
+    r.UseRecorder();
+    const std::string longName(200, 'x');
+    WriteFile(r.Path(QStringLiteral("Courses/") + QString::fromStdString(longName)), Course("ej"));
+    ASSERT_TRUE(r.Start());
+    r.Trigger("helpIndex");
+    const port::PortId viewer = r.HelpId();
+    ASSERT_EQ(r.WaitForLines(r.Record(), 10).size(), 10u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !r.Companions().Starting(); }, kWait));
+    ::kill(static_cast<pid_t>(viewer), SIGSTOP);
+    ASSERT_TRUE(r.app->Documents().LoadCourse(
+        r.Path(QStringLiteral("Courses/") + QString::fromStdString(longName))));
+    QTest::qWait(300);
+    ::kill(static_cast<pid_t>(viewer), SIGCONT);
+    const std::size_t count = 10 + longName.size() + 2;
+    const auto lines = r.WaitForLines(r.Record(), count);
+    ASSERT_EQ(lines.size(), count);
+    for (std::size_t i = 0; i < longName.size(); ++i)
+        ASSERT_EQ(lines[10 + i], "1030 120 " + std::to_string(i)) << i;
+    EXPECT_EQ(lines[10 + longName.size()], "1030 0 " + std::to_string(longName.size()));
+    EXPECT_EQ(lines.back(), "1026 0 1");
+    EXPECT_TRUE(r.HelpChecked());
 }
 
 TEST(CompanionProcess, APathTooLongForTheBufferLoadsNothing) {
@@ -330,6 +453,38 @@ TEST(CompanionProcess, APathTooLongForTheBufferLoadsNothing) {
     ASSERT_TRUE(t.PostPathFromAddOn(t.Path(QStringLiteral("Courses/Español")), true));
     EXPECT_TRUE(t.WaitForCoursePath(QStringLiteral("Español")));
     EXPECT_EQ(t.prompts.messages.size(), 1u);
+}
+
+// A flood of the same course path that cannot be opened: one message while it is on screen,
+// not one per copy; the same path sent again later is reported again.
+TEST(CompanionProcess, TheSameBadPathFloodedGivesOneMessage) {
+    CompanionFixture t;
+    ASSERT_TRUE(t.Start());
+    t.prompts.holdMs = 300;
+    const port::PortId tutor = t.Companions().OwnId();
+    const std::string path = t.Path(QStringLiteral("Courses/Nada")).toStdString();
+    auto flood = [&](int copies) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            for (int i = 0; i < copies; ++i)
+                for (std::int32_t c : EncodeString(path))
+                    port::TryPost(tutor, {TM_LOAD_COURSE_CHAR, c, 0}, std::chrono::seconds(5));
+            ::_exit(0);
+        }
+        bool done = false;
+        (void)QTest::qWaitFor(
+            [&] {
+                done = done || ::waitpid(pid, nullptr, WNOHANG) == pid;
+                return done && !t.Companions().Receiver().Backlogged();
+            },
+            kWait);
+        QTest::qWait(50);
+    };
+    flood(30);
+    EXPECT_EQ(t.prompts.messages.size(), 1u);
+    QTest::qWait(1100);
+    flood(1);
+    EXPECT_EQ(t.prompts.messages.size(), 2u);
 }
 
 TEST(CompanionProcess, StrayDatagramsOfAnotherSizeAreIgnored) {

@@ -68,6 +68,33 @@ TEST(PracticeDialog, EmptyLettersAreRefusedThenTypedLettersStart) {
     EXPECT_EQ(doc.anyOrderLetters, "asd\xf1");
 }
 
+TEST(PracticeDialog, CharactersOutsideTheCoursesCharacterSetAreRefusedByName) {
+    struct Case {
+        const char* field;
+        const char* typed;  // UTF-8
+        const char* named;
+    } cases[] = {{"anyOrderEdit", "żółw", "ż"},
+                 {"inOrderEdit", "la \u20ac y ł", "ł"},  // the euro sign is in the set
+                 {"inOrderEdit", "casa 🐢", "🐢"}};
+    for (const Case& c : cases) {
+        CRecordedPrompts prompts;
+        CZAVTypeDoc doc;
+        CPracticeDlg dlg(prompts);
+        dlg.SetChoice(PracticeFromDocument(doc));
+        dlg.show();
+        Click(dlg, "inOrderRadio");
+        Child<QLineEdit>(dlg, "anyOrderEdit")->setText(QStringLiteral("asd"));
+        Child<QLineEdit>(dlg, c.field)->setText(QString::fromUtf8(c.typed));
+        Click(dlg, "startButton");
+        ASSERT_EQ(prompts.messages.size(), 1) << c.typed;
+        EXPECT_TRUE(
+            prompts.messages[0].contains(QString::fromUtf8("«%1»").arg(QString::fromUtf8(c.named))))
+            << prompts.messages[0].toStdString();
+        EXPECT_TRUE(dlg.isVisible()) << c.typed;
+        EXPECT_EQ(dlg.result(), QDialog::Rejected) << c.typed;
+    }
+}
+
 TEST(PracticeDialog, InOrderGreysTheExtraLettersButKeepsTheirState) {
     CRecordedPrompts prompts;
     CZAVTypeDoc doc;

@@ -203,6 +203,7 @@ TEST(Jump, SectionsOfACourse) {
     EXPECT_EQ(SectionTitleOfNumber(course, 12), "Unos m\xe1s");
     EXPECT_EQ(SectionTitleOfNumber(course, 0), "Uno");
     EXPECT_EQ(SectionTitleOfNumber(course, 14), "Unos m\xe1s");
+    EXPECT_EQ(SectionTitleOfNumber(course, INT_MIN), "Uno");  // "-99999999999" in the field
 
     const std::vector<std::string> entries{"Uno", "Unos m\xe1s", "\xc1rbol"};
     EXPECT_EQ(FindEntryByPrefix(entries, "uno"), 0);  // the first entry that begins with it

@@ -145,4 +145,22 @@ TEST_F(HelpWindowTest, ClosingTheViewerTellsTheTutorOnce) {
     EXPECT_EQ(ended, -1);
 }
 
+// A flood of the same bad message: one box per text at a time, a new one once it is closed.
+TEST_F(HelpWindowTest, BoxesShowTheSameTextOnceAtATime) {
+    help::CBoxMessageSink boxes(nullptr);
+    for (int i = 0; i < 1000; ++i) boxes.ShowMessage(QStringLiteral("malo"));
+    boxes.ShowMessage(QStringLiteral("otro"));
+    EXPECT_EQ(boxes.OpenBoxes(), 2);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QMessageBox")) w->close();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(boxes.OpenBoxes(), 0);
+    boxes.ShowMessage(QStringLiteral("malo"));
+    EXPECT_EQ(boxes.OpenBoxes(), 1);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QMessageBox")) w->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 }  // namespace

@@ -198,6 +198,44 @@ TEST(ViewerProcess, AHandStartedViewerEndsWithoutReporting) {
     EXPECT_EQ(viewer.WaitForTrace(1), (std::vector<std::string>{viewer.Page("index.htm")}));
 }
 
+// Qt's own options are Qt's: both programs start with them; the viewer ignores what remains.
+TEST(ViewerProcess, BothProgramsLeaveQtsOptionsToQt) {
+    struct Case {
+        const char* program;
+        QStringList arguments;
+    } cases[] = {{"ZAVType", {"-style", "fusion", "-platform", "offscreen"}},
+                 {"ZAVTHelp", {"-platform", "offscreen", "-style", "fusion", "sobra", "-x"}}};
+    for (const Case& c : cases) {
+        QProcess process;
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM");
+        env.insert("XDG_CONFIG_HOME", QString::fromStdString(runtime.dir.native()));
+        process.setProcessEnvironment(env);
+        process.start(QString(ZAV_OUT_DIR) + "/" + c.program, c.arguments);
+        ASSERT_TRUE(process.waitForStarted(5000)) << c.program;
+        const auto id = static_cast<port::PortId>(process.processId());
+        bool open = false;
+        for (int i = 0; i < 200 && !open && process.state() == QProcess::Running; ++i) {
+            open = port::IsPortOpen(id);
+            if (!open) QThread::msleep(50);
+        }
+        EXPECT_TRUE(open) << c.program << " exit " << process.exitCode();
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}
+
+// A flood of 10,001 characters for one name: refused as too long, and the next name works.
+TEST(ViewerProcess, AHugeCourseNameIsRefusedAndTheNextOneLoads) {
+    CViewer viewer;
+    ASSERT_TRUE(viewer.Start());
+    viewer.SendCourseName(std::string(10001, 'x'));
+    viewer.SendCourseName("Default");
+    viewer.Post(TM_SHOW_EXERCISE_HELP, 6, 1);
+    EXPECT_EQ(viewer.WaitForTrace(3),
+              (std::vector<std::string>{viewer.Page("index.htm"), kNoTable, viewer.Page("b.htm")}));
+}
+
 TEST(ViewerProcess, PrintsHelpAndVersion) {
     CViewer viewer;
     QProcess process;

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +17,7 @@
 
 #include "shared/port.h"
 #include "shared/port_receiver.h"
+#include "shared/port_sender.h"
 
 namespace {
 
@@ -194,11 +197,116 @@ TEST(Port, SendersRefuseAPortFolderOthersCanEnter) {
     EXPECT_EQ(TryPost(kA, {1026, 0, 0}), PostResult::kSent);
 }
 
+QCoreApplication& App() {
+    static int argc = 1;
+    static char name[] = "port_test";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+
+// Runs the event loop until done() or ten seconds have passed.
+template <typename F>
+bool RunUntil(F done) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    return done();
+}
+
+TEST(Port, PortsOfKilledProgramsAreRemovedWhenAPortOpens) {
+    auto live = CPortSocket::Open(kB, nullptr);
+    ASSERT_TRUE(InChild([] { return CPortSocket::Open(kC, nullptr).release() != nullptr; }));
+    std::ofstream(PortFolder() / "notes") << "not a port";
+    ASSERT_TRUE(fs::exists(PortFolder() / std::to_string(kC)));
+    auto port = CPortSocket::Open(kA, nullptr);
+    EXPECT_FALSE(fs::exists(PortFolder() / std::to_string(kC)));
+    EXPECT_TRUE(IsPortOpen(kB));
+    EXPECT_TRUE(fs::exists(PortFolder() / "notes"));
+    fs::remove(PortFolder() / "notes");
+}
+
+// A receiver that reads nothing for a while: the posts never wait, queue up in order and go
+// out once it reads; one that never reads is given up after the limit.
+TEST(PortSender, WaitsInTheEventLoopForAFullReceiverAndGivesUpAfterTheLimit) {
+    App();
+    constexpr int kCount = 300;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        auto port = CPortSocket::Open(kA, nullptr);
+        ::usleep(300000);
+        for (int i = 0; i < kCount; ++i) {
+            const auto m = port->Wait(5s);
+            if (!m || *m != Message{1030, i, i}) ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    ASSERT_TRUE(RunUntil([] { return IsPortOpen(kA); }));
+    CPortSender sender;
+    std::vector<quint32> unreachable;
+    QObject::connect(&sender, &CPortSender::Unreachable,
+                     [&](quint32 id) { unreachable.push_back(id); });
+    for (int i = 0; i < kCount; ++i) ASSERT_EQ(sender.Post(kA, {1030, i, i}), PostResult::kSent);
+    EXPECT_GT(sender.Waiting(kA), 0u);
+    EXPECT_TRUE(RunUntil([&] { return sender.Waiting(kA) == 0; }));
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(unreachable.empty());
+
+    auto deaf = CPortSocket::Open(kB, nullptr);
+    for (int i = 0; i < 50; ++i) sender.Post(kB, {1026, i, 0});
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(RunUntil([&] { return !unreachable.empty(); }));
+    EXPECT_GE(clock.elapsed(), 900);
+    EXPECT_EQ(unreachable, std::vector<quint32>{kB});
+    EXPECT_EQ(sender.Waiting(kB), 0u);
+    EXPECT_EQ(sender.Post(kC, {1026, 0, 0}), PostResult::kNoReceiver);
+}
+
+// While a handler waits for the user, a flood is kept up to the limit, in order; the rest is
+// dropped, counted and announced before the next message.
+TEST(PortReceiver, AFloodDuringANestedLoopIsCappedAndCounted) {
+    App();
+    CPortReceiver receiver(kC);
+    ASSERT_TRUE(receiver.IsOpen());
+    constexpr int kCount = 6000;
+    std::vector<int> got;
+    std::vector<quint64> lost;
+    bool flooded = false;
+    QObject::connect(&receiver, &CPortReceiver::MessagesLost,
+                     [&](quint64 n) { lost.push_back(n); });
+    QObject::connect(&receiver, &CPortReceiver::MessageArrived, [&](quint32, qint32 w, qint32) {
+        got.push_back(w);
+        if (got.size() == 1) RunUntil([&] { return flooded; });  // a message box, say
+    });
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        for (int i = 0; i < kCount; ++i) TryPost(kC, {1032, i, 0}, 2s);
+        ::_exit(0);
+    }
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        int status;
+        if (::waitpid(pid, &status, WNOHANG) == pid) flooded = true;
+    });
+    poll.start(10);
+    ASSERT_TRUE(RunUntil([&] { return flooded && !receiver.Backlogged(); }));
+    ASSERT_EQ(got.size(), 1 + CPortReceiver::kQueueLimit);
+    for (std::size_t i = 0; i < got.size(); ++i) ASSERT_EQ(got[i], static_cast<int>(i));
+    EXPECT_EQ(receiver.Dropped(), kCount - got.size());
+    EXPECT_TRUE(lost.empty());  // nothing came after the gap yet
+
+    ASSERT_TRUE(Post(kC, 1032, 7, 0));
+    ASSERT_TRUE(RunUntil([&] { return got.size() == 2 + CPortReceiver::kQueueLimit; }));
+    EXPECT_EQ(lost, std::vector<quint64>{receiver.Dropped()});
+    EXPECT_EQ(got.back(), 7);
+}
+
 TEST(PortReceiver, DeliversInArrivalOrderInTheEventLoop) {
-    int argc = 1;
-    char name[] = "port_test";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
+    App();
     CPortReceiver receiver(kA);
     ASSERT_TRUE(receiver.IsOpen()) << receiver.Error().toStdString();
     std::vector<Message> got;

@@ -20,8 +20,8 @@ void PrintHelp() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const char* file = nullptr;
-    for (int i = 1; i < argc; ++i) {
+    // Answered without a display, so before Qt starts.
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--"); ++i) {
         if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
             PrintHelp();
             return 0;
@@ -30,10 +30,12 @@ int main(int argc, char* argv[]) {
             std::puts(zav::text::kVersionLine);
             return 0;
         }
-        if (argv[i][0] != '-' && !file) file = argv[i];
     }
 
+    // Qt takes its own options (-style, -display, -platform...) out of argv.
     QApplication app(argc, argv);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     // Qt took the C library's locale from the environment; the core's printf-style figures
     // must keep their decimal point under a Spanish locale.
     std::setlocale(LC_NUMERIC, "C");
@@ -42,6 +44,6 @@ int main(int argc, char* argv[]) {
     zav::ui::CPrompts prompts;
     zav::ui::CZAVTypeApp tutor(
         std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()), prompts);
-    if (!tutor.Start(file ? QString::fromLocal8Bit(file) : QString())) return 1;
+    if (!tutor.Start(zav::ui::CZAVTypeApp::FileArgument(arguments))) return 1;
     return app.exec();
 }

@@ -42,6 +42,12 @@ int Cp1252Code(const QString& typed) {
     return CodeOf(typed.at(0).unicode());
 }
 
+QString FirstWithoutCp1252(const QString& text) {
+    for (const char32_t c : text.toUcs4())
+        if (c > 0xffff || CodeOf(static_cast<char16_t>(c)) < 0) return QString::fromUcs4(&c, 1);
+    return {};
+}
+
 QColor FromColorRef(std::uint32_t colorRef) {
     return QColor(colorRef & 0xff, (colorRef >> 8) & 0xff, (colorRef >> 16) & 0xff);
 }

@@ -17,6 +17,8 @@ std::string ToCp1252(const QString& text);
 // The code of one typed character, or -1 when the text is not exactly one character that
 // Windows-1252 has.
 int Cp1252Code(const QString& typed);
+// The first character of the text that Windows-1252 lacks; empty when it has them all.
+QString FirstWithoutCp1252(const QString& text);
 QColor FromColorRef(std::uint32_t colorRef);
 
 }  // namespace zav::ui

@@ -18,6 +18,15 @@ CZAVTypeApp::CZAVTypeApp(std::filesystem::path programFolder, CPrompts& prompts)
 
 CZAVTypeApp::~CZAVTypeApp() = default;
 
+QString CZAVTypeApp::FileArgument(const QStringList& arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--"))
+            return i + 1 < arguments.size() ? arguments[i + 1] : QString();
+        if (!arguments[i].startsWith(QLatin1Char('-'))) return arguments[i];
+    }
+    return {};
+}
+
 bool CZAVTypeApp::Start(const QString& file) {
     recent_.Load();
     frame_ = std::make_unique<CMainFrame>(config_, documents_, documents_.Prompts(), recent_);

@@ -2,6 +2,7 @@
 // The tutor's root: the settings read before any window, the single document, the recent-file
 // list and the main window, made in the order of the program's start-up.
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <memory>
 
@@ -26,6 +27,10 @@ class CZAVTypeApp {
     // Makes the main window and a new document, or opens `file` when one is given, then shows
     // the window. False when start-up failed: the program ends with status 1.
     bool Start(const QString& file = QString());
+
+    // The progress file named by the arguments that Qt left: the first that is not an option,
+    // or the one after "--", for names that begin with "-". Empty when none.
+    static QString FileArgument(const QStringList& arguments);
 
     const CConfig& Config() const { return config_; }
     CZAVTypeDoc& Document() { return doc_; }

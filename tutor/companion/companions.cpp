@@ -1,14 +1,11 @@
 #include "tutor/companion/companions.h"
 
-#include <signal.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QProcess>
-#include <QThread>
-#include <cerrno>
+#include <algorithm>
 #include <cstdio>
 
 #include "shared/messages.h"
@@ -25,25 +22,14 @@ namespace {
 
 // Starts `program` as a process of its own that outlives the tutor; its id, or 0.
 port::PortId StartDetached(const QString& program, const QStringList& arguments) {
-    qint64 pid = 0;
-    if (!QProcess::startDetached(program, arguments, QString(), &pid) || pid <= 0) return 0;
-    return static_cast<port::PortId>(pid);
+    return CProcessWatch::Spawn(program, arguments);
 }
-
-// While a start sequence holds the window, the pointer says so.
-class CBusyCursor {
-  public:
-    CBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CBusyCursor() { QApplication::restoreOverrideCursor(); }
-    CBusyCursor(const CBusyCursor&) = delete;
-    CBusyCursor& operator=(const CBusyCursor&) = delete;
-};
 
 }  // namespace
 
 IMessageChannel::PostStatus CPortChannel::Post(std::uint32_t id, std::uint32_t message,
                                                std::int32_t wparam, std::int32_t lparam) {
-    switch (port::TryPost(id, port::Message{message, wparam, lparam})) {
+    switch (sender_.Post(id, port::Message{message, wparam, lparam})) {
         case port::PostResult::kSent:
             return PostStatus::kSent;
         case port::PostResult::kNoReceiver:
@@ -60,12 +46,7 @@ bool CPortChannel::IsOpen(std::uint32_t id) {
 }
 
 bool CPortChannel::IsRunning(std::uint32_t id) {
-    if (id == 0) return false;
-    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
-}
-
-void CPortChannel::Sleep(std::chrono::milliseconds pause) {
-    QThread::msleep(static_cast<unsigned long>(pause.count()));
+    return CProcessWatch::IsRunning(id);
 }
 
 CCompanions::CCompanions(CDocumentHost& documents, CPrompts& prompts, QObject* parent)
@@ -78,6 +59,11 @@ CCompanions::CCompanions(CDocumentHost& documents, CPrompts& prompts, QObject* p
     if (!receiver_.IsOpen())
         std::fprintf(stderr, "ZAVType: no message port: %s\n", qPrintable(receiver_.Error()));
     connect(&receiver_, &port::CPortReceiver::MessageArrived, this, &CCompanions::OnMessage);
+    connect(&receiver_, &port::CPortReceiver::MessagesLost, this, &CCompanions::OnMessagesLost);
+    connect(&channel_.Sender(), &port::CPortSender::Unreachable, this, &CCompanions::OnUnreachable);
+    connect(&processes_, &CProcessWatch::Ended, this, &CCompanions::OnProcessEnded);
+    tick_.setSingleShot(true);
+    connect(&tick_, &QTimer::timeout, this, &CCompanions::OnTick);
 }
 
 CCompanions::~CCompanions() {
@@ -128,32 +114,86 @@ void CCompanions::HelpStateMayHaveChanged() {
     emit HelpStateChanged(link_.HelpKnown());
 }
 
+void CCompanions::Settle() {
+    // A forgotten viewer stays watched until it ends, so that its end is collected.
+    if (watchedViewer_ != 0 && watchedViewer_ != link_.HelpId()) {
+        channel_.Sender().Forget(watchedViewer_);
+        watchedViewer_ = 0;
+    }
+    if (const auto next = link_.NextTick()) {
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - channel_.Now());
+        tick_.start(static_cast<int>(std::max<std::int64_t>(0, wait.count())));
+    } else {
+        tick_.stop();
+    }
+    HelpStateMayHaveChanged();
+    switch (link_.TakeFailure()) {
+        case CCompanionLink::Failure::kNone:
+            break;
+        case CCompanionLink::Failure::kEnded:
+            prompts_.Message(FromCp1252(text::kHelpEnded), QMessageBox::Warning);
+            break;
+        case CCompanionLink::Failure::kUnreachable:
+            prompts_.Message(FromCp1252(text::kHelpUnreachable), QMessageBox::Warning);
+            break;
+    }
+}
+
 // An on/off switch: a known viewer is asked to quit, otherwise one is started.
 void CCompanions::OnHelp() {
     if (!link_.QuitHelp()) StartHelpViewer();
-    HelpStateMayHaveChanged();
+    Settle();
 }
 
 void CCompanions::OnShowTips() {
-    if (!link_.HelpKnown() || !channel_.IsOpen(link_.HelpId())) StartHelpViewer();
-    link_.ShowExerciseHelp(documents_.Document().exercise, true);
-    HelpStateMayHaveChanged();
+    if (!link_.HelpKnown()) StartHelpViewer();
+    ShowExerciseHelp(documents_.Document().exercise, true);
+    Settle();
 }
 
 void CCompanions::OnExerciseStarted(int exercise) {
-    const bool known = link_.HelpKnown();
-    link_.ShowExerciseHelp(exercise, true);
-    if (known != link_.HelpKnown()) HelpStateMayHaveChanged();
+    if (!link_.HelpKnown()) return;
+    ShowExerciseHelp(exercise, true);
+    Settle();
 }
 
+void CCompanions::ShowExerciseHelp(int exercise, bool show) {
+    const QString course = QString::fromStdString(documents_.Document().course.Path());
+    link_.ShowExerciseHelp(ToCp1252(course), exercise, show);
+}
+
+void CCompanions::OnTick() {
+    link_.Tick();
+    Settle();
+}
+
+void CCompanions::OnProcessEnded(quint32 pid) {
+    link_.ProcessEnded(pid);
+    Settle();
+}
+
+void CCompanions::OnUnreachable(quint32 id) {
+    link_.PostFailed(id);
+    Settle();
+}
+
+// The steps of the start sequence run from the event loop (Settle arms their timer): the
+// window keeps painting and taking keys meanwhile.
 void CCompanions::StartHelpViewer() {
+    if (!receiver_.IsOpen()) {
+        // The viewer could neither report its end nor, with the folder refused, be reached.
+        prompts_.Message(FromCp1252(text::kHelpNoPort).arg(receiver_.Error()),
+                         QMessageBox::Warning);
+        return;
+    }
     const port::PortId viewer = StartDetached(ViewerPath(), viewerArguments_);
     if (viewer == 0) {
         prompts_.Message(FromCp1252(text::kCreateProcessFailed), QMessageBox::Warning);
         return;
     }
+    watchedViewer_ = viewer;
+    processes_.Watch(viewer);
     const CZAVTypeDoc& doc = documents_.Document();
-    CBusyCursor busy;
     link_.StartHelp(viewer, ToCp1252(QString::fromStdString(doc.course.Path())), doc.exercise);
 }
 
@@ -168,8 +208,9 @@ void CCompanions::OnAddOn() {
         return;
     }
     addOnId_ = addOn;
-    CBusyCursor busy;
-    if (link_.WaitForPort(addOnId_) || channel_.IsRunning(addOnId_)) link_.Introduce(addOnId_);
+    processes_.Watch(addOn);
+    link_.StartAddOn(addOnId_);
+    Settle();
 }
 
 QUrl CCompanions::ShippedPage(const char* page) const {
@@ -189,7 +230,7 @@ void CCompanions::OnMessage(quint32 message, qint32 wparam, qint32 /*lparam*/) {
     switch (message) {
         case TM_HELP_CLOSED:
             link_.HelpClosed();
-            HelpStateMayHaveChanged();
+            Settle();
             break;
         case TM_LOAD_COURSE_CHAR:
             OnLoadCourseChar(wparam);
@@ -199,13 +240,31 @@ void CCompanions::OnMessage(quint32 message, qint32 wparam, qint32 /*lparam*/) {
     }
 }
 
+void CCompanions::OnMessagesLost(quint64 count) {
+    link_.MessagesLost();
+    std::fprintf(stderr, "ZAVType: %llu messages dropped, %llu in all\n",
+                 static_cast<unsigned long long>(count),
+                 static_cast<unsigned long long>(receiver_.Dropped()));
+}
+
 // The course is loaded as "Cargar Curso" loads it; one that cannot be opened is reported by
-// name and the tutor keeps the course it has. The add-on may send the path in UTF-8 or in
-// Windows-1252.
+// name and the tutor keeps the course it has; the add-on may send the path in UTF-8 or in
+// Windows-1252. Copies of that path that keep arriving less than
+// a second apart after the report was closed are not reported again: one message box per
+// failure, not one per copy of a flood.
 void CCompanions::OnLoadCourseChar(qint32 wparam) {
     const auto path = link_.LoadCourseChar(wparam);
     if (!path || path->empty()) return;
-    documents_.LoadCourse(FromUtf8OrCp1252(*path));
+    constexpr qint64 kQuietMs = 1000;
+    if (*path == failedPath_ && sinceFailure_.isValid() && sinceFailure_.elapsed() < kQuietMs) {
+        sinceFailure_.restart();
+        return;
+    }
+    failedPath_.clear();
+    if (!documents_.LoadCourse(FromUtf8OrCp1252(*path))) {
+        failedPath_ = *path;
+        sinceFailure_.start();  // from the moment the report was closed
+    }
 }
 
 }  // namespace zav::ui

@@ -9,9 +9,14 @@
 #include <functional>
 #include <memory>
 
+#include <QElapsedTimer>
+#include <QTimer>
+
 #include "shared/port.h"
 #include "shared/port_receiver.h"
+#include "shared/port_sender.h"
 #include "tutor/companion/companion_link.h"
+#include "tutor/companion/process_watch.h"
 
 namespace zav::ui {
 
@@ -19,15 +24,20 @@ class CDocumentHost;
 class CMainFrame;
 class CPrompts;
 
-// The message port as the link's channel.
+// The message port as the link's channel: posts that find the receiver full wait in the
+// sender and go out from the event loop.
 class CPortChannel : public IMessageChannel {
   public:
     PostStatus Post(std::uint32_t id, std::uint32_t message, std::int32_t wparam,
                     std::int32_t lparam) override;
     bool IsOpen(std::uint32_t id) override;
     bool IsRunning(std::uint32_t id) override;
-    void Sleep(std::chrono::milliseconds pause) override;
     Clock::time_point Now() override { return Clock::now(); }
+
+    port::CPortSender& Sender() { return sender_; }
+
+  private:
+    port::CPortSender sender_;
 };
 
 class CCompanions : public QObject {
@@ -50,9 +60,12 @@ class CCompanions : public QObject {
     void OnExerciseStarted(int exercise);
 
     const CCompanionLink& Link() const { return link_; }
+    const port::CPortReceiver& Receiver() const { return receiver_; }
     bool PortOpen() const { return receiver_.IsOpen(); }
     port::PortId OwnId() const { return receiver_.Id(); }
     port::PortId AddOnId() const { return addOnId_; }
+    // True while a start sequence still has steps to run.
+    bool Starting() const { return link_.NextTick().has_value(); }
     QString ViewerPath() const;
     QString AddOnPath() const;
 
@@ -67,8 +80,16 @@ class CCompanions : public QObject {
 
   private:
     void OnMessage(quint32 message, qint32 wparam, qint32 lparam);
+    void OnMessagesLost(quint64 count);
     void OnLoadCourseChar(qint32 wparam);
+    void OnTick();
+    void OnProcessEnded(quint32 pid);
+    void OnUnreachable(quint32 id);
     void StartHelpViewer();
+    void ShowExerciseHelp(int exercise, bool show);
+    // After every step of the link: the next step's timer, the user told of a failure, the
+    // check mark.
+    void Settle();
     void HelpStateMayHaveChanged();
     QWidget* DialogParent() const;
     // A page shipped beside the program, such as "help/upgrade.htm".
@@ -79,7 +100,14 @@ class CCompanions : public QObject {
     CPortChannel channel_;
     port::CPortReceiver receiver_;
     CCompanionLink link_;
+    CProcessWatch processes_;
+    QTimer tick_;
+    port::PortId watchedViewer_ = 0;  // the viewer whose posts may wait in the sender
     port::PortId addOnId_ = 0;
+    bool shownNoPort_ = false;
+    // A course path that failed to load, and the time since its report or its last copy.
+    std::string failedPath_;
+    QElapsedTimer sinceFailure_;
     QStringList viewerArguments_;
     std::function<void(const QUrl&)> openUrl_;
     QPointer<CMainFrame> frame_;

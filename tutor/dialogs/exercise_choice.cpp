@@ -101,7 +101,8 @@ int SectionFirstNumber(const CCourse& course, int section) {
 }
 
 std::string SectionTitleOfNumber(const CCourse& course, int number) {
-    return course.SectionTitleOfExercise(number - 1);
+    // Brought into range first: the field may hold the int range's lowest value.
+    return course.SectionTitleOfExercise(std::max(number, 1) - 1);
 }
 
 int FindEntryByPrefix(const std::vector<std::string>& entries, const std::string& prefix) {

@@ -70,6 +70,14 @@ void CPracticeDlg::OnInOrder() {
 }
 
 void CPracticeDlg::OnStart() {
+    // A character that Windows-1252 lacks would be stored as "?": refused, naming it.
+    for (const QLineEdit* edit : {ui_->anyOrderEdit, ui_->inOrderEdit}) {
+        const QString missing = FirstWithoutCp1252(edit->text());
+        if (missing.isEmpty()) continue;
+        prompts_.Message(FromCp1252(text::kCharacterNotPractisable).arg(missing),
+                         QMessageBox::Warning);
+        return;
+    }
     ReadControls();
     if (!CanStartPractice(choice_)) {
         prompts_.Message(FromCp1252(text::kNothingToPractise), QMessageBox::Warning);

@@ -151,6 +151,11 @@ inline constexpr char kEnterInteger[] = "Introduzca un n\xfamero entero.";
 inline constexpr char kEnterIntegerRange[] = "Introduzca un n\xfamero entero entre %d y %d.";
 inline constexpr char kNothingToPractise[] =
     "\xa1No hay letras por practicar!\n Entra algunas letras";
+// %1: the first character typed that the courses' character set (Windows-1252) lacks.
+inline constexpr char kCharacterNotPractisable[] =
+    "El car\xe1"
+    "cter \xab%1\xbb no se puede practicar: no existe en el juego de caracteres de "
+    "los cursos.";
 
 // Companion programs.
 inline constexpr char kHelpViewerProgram[] = "ZAVTHelp";
@@ -161,5 +166,12 @@ inline constexpr char kAddOnProgram[] = "DrillPlus";
 inline constexpr char kUpgradePage[] = "help/upgrade.htm";
 // The project's own page, shipped with the help: what "Sitio Internet" opens.
 inline constexpr char kProjectPage[] = "help/proyecto.htm";
+// Why a help viewer was given up; %1 is the system's reason.
+inline constexpr char kHelpEnded[] = "El programa de ayuda termin\xf3 antes de responder.";
+inline constexpr char kHelpUnreachable[] =
+    "El programa de ayuda no responde; deja de seguir los ejercicios.";
+inline constexpr char kHelpNoPort[] =
+    "La ayuda no puede seguir los ejercicios: el tutor no pudo abrir su puerto de mensajes "
+    "(%1).";
 
 }  // namespace zav::text
