@@ -49,7 +49,7 @@ CZAVTypeView::CZAVTypeView(const CConfig& config, CZAVTypeDoc& doc, QWidget* par
 }
 
 void CZAVTypeView::RefreshFont() {
-    font_ = QFont(QString::fromStdString(doc_.fontName));
+    font_ = QFont(FromCp1252(doc_.fontName));
     font_.setPointSizeF(doc_.fontSize > 0 ? doc_.fontSize / 10.0 : 12.0);
     layoutValid_ = false;
 }
