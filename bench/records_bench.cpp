@@ -7,6 +7,7 @@
 
 #include "tutor/course/course.h"
 #include "tutor/course/progress_file.h"
+#include "tutor/course/textfile.h"
 
 namespace {
 
@@ -102,5 +103,19 @@ void BM_ParseCourse10000Lines(benchmark::State& state) {
     for (auto _ : state) course.Parse(text);
 }
 BENCHMARK(BM_ParseCourse10000Lines)->Unit(benchmark::kMicrosecond);
+
+// The largest course the reader accepts, 16 MB, as one line without a line break: the reader
+// takes it 255 characters at a time, and each part costs only its own length.
+void BM_LoadCourse16MBOneLine(benchmark::State& state) {
+    const auto file = Scratch("course16mb");
+    std::ofstream(file, std::ios::binary) << "\tUna\n" << std::string(kTextFileLimit - 5, 'a');
+    CCourse course;
+    for (auto _ : state) {
+        if (!course.Load(file.string())) state.SkipWithError("load failed");
+    }
+    state.counters["exercises"] = course.ExerciseCount();
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(kTextFileLimit));
+}
+BENCHMARK(BM_LoadCourse16MBOneLine)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,8 @@
 // A progress file: a file that reads writes back to bytes that read to the same document, and
 // those bytes are then stable; a file that does not read leaves the open document untouched.
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "fuzz/check.h"
 #include "tutor/course/exercise_text.h"
@@ -32,7 +34,7 @@ void CheckRanges(const zav::CZAVTypeDoc& doc) {
               doc.stats.historyCount <= zav::CProgressStats::kHistorySize);
     ZAV_CHECK(doc.kind >= zav::CourseExercise && doc.kind <= zav::RandomLetters);
     ZAV_CHECK(doc.exercise >= 0);
-    ZAV_CHECK(doc.keyboardLayout >= 0 && doc.keyboardLayout <= 2);
+    ZAV_CHECK(doc.keyboardLayout >= 0);
     ZAV_CHECK(doc.autoType >= zav::AnyTurns && doc.autoType <= zav::PerfectTurns);
     ZAV_CHECK(doc.autoNum >= 0 && doc.autoNum <= 5);
 }
@@ -55,6 +57,12 @@ void ShowEverywhere(const zav::CZAVTypeDoc& doc) {
     (void)zav::ReportText(doc, "progreso.zav", "Courses/Default");
 }
 
+bool Sample(std::string_view bytes) {
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return hash % 32 == 0;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
@@ -64,12 +72,15 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     zav::CZAVTypeDoc doc = open;
     const zav::ProgressResult first = zav::DecodeProgress(bytes, doc);
     if (!first.Ok()) {
-        ZAV_CHECK(first.status == zav::ProgressStatus::Truncated);
+        ZAV_CHECK(first.status == zav::ProgressStatus::Truncated ||
+                  first.status == zav::ProgressStatus::CannotOpen);
         ZAV_CHECK(zav::EncodeProgress(doc, "before") == before);
         return 0;
     }
     CheckRanges(doc);
-    ShowEverywhere(doc);
+    // Building every view of the document costs far more than reading it: it is done for one
+    // input in 32, chosen by the input's bytes so that a finding replays.
+    if (Sample(bytes)) ShowEverywhere(doc);
 
     const std::string written = zav::EncodeProgress(doc, first.coursePath);
     zav::CZAVTypeDoc back = open;

@@ -27,8 +27,10 @@ run_one() {
     local target="$1" work="$runs/$1"
     mkdir -p "$work/corpus" "$work/findings"
     cp -r "$root/fuzz/corpus/$target/." "$work/corpus/"
-    # A hang of ten seconds is a finding too; the fuzzer stops at its first finding.
-    "$build/fuzz/$target" "$work/corpus" -max_total_time="$seconds" -timeout=10 \
+    # A hang of ten seconds is a finding too; the fuzzer stops at its first finding. Inputs of
+    # up to 1 MB reach the costs that grow with the size of a file.
+    "$build/fuzz/$target" "$work/corpus" -max_total_time="$seconds" -timeout=10 -max_len=1048576 \
+        $([ "$target" = fuzz_command_line ] && echo -close_fd_mask=2) \
         -print_final_stats=1 -artifact_prefix="$work/findings/" >"$work/log" 2>&1 || true
 }
 

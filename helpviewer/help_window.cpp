@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "helpviewer/about_dlg.h"
+#include "helpviewer/help_browser.h"
 #include "helpviewer/message_sink.h"
 #include "helpviewer/texts.h"
 #include "tutor/app/qt_text.h"
@@ -20,7 +21,7 @@ CHelpWindow::CHelpWindow(QString helpFolder, IMessageSink& messages, QWidget* pa
     : QMainWindow(parent),
       helpFolder_(std::move(helpFolder)),
       messages_(messages),
-      browser_(new QTextBrowser(this)) {
+      browser_(new CHelpBrowser(this)) {
     setWindowTitle(QString::fromUtf8(help_text::kUntitled) + " - " + help_text::kProgramName);
     resize(780, 600);
     browser_->setOpenExternalLinks(true);

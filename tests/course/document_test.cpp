@@ -97,15 +97,16 @@ TEST(DocumentTest, ResetStatsClearsCountsButNotTheEntries) {
     EXPECT_EQ(doc.stats.letterCorrect[200], 0);
 }
 
-TEST(DocumentTest, LettersInRangeComparesDoubleRatiosWithFloatLimits) {
+TEST(DocumentTest, LettersInRangeIncludesRatiosEqualToALimit) {
     CZAVTypeDoc doc;
     auto set = [&](unsigned char code, int errors, int correct) {
         doc.stats.letterErrors[code] = errors;
         doc.stats.letterCorrect[code] = correct;
     };
     set('q', 1, 4);   // 0.25: a problem letter
-    set('w', 1, 5);   // exactly 1/5 lies below 0.2f: neither list
-    set('e', 1, 10);  // exactly 1/10 lies below 0.1f: good
+    set('w', 1, 5);   // exactly the bad limit: a problem letter
+    set('e', 1, 10);  // exactly the good limit: good
+    set('y', 3, 20);  // between the limits: neither list
     set('r', 0, 7);   // no errors: good
     set(' ', 9, 1);   // space: never listed
     set('t', 5, 0);   // errors without a correct typing: never listed
@@ -116,11 +117,33 @@ TEST(DocumentTest, LettersInRangeComparesDoubleRatiosWithFloatLimits) {
     const std::string barBad = doc.LettersInRange(doc.badLimit, 100.0f);
     const std::string drillBad = doc.LettersInRange(doc.badLimit, 1048576.0f);
     EXPECT_EQ(good, std::string("\0er", 3));
-    EXPECT_EQ(barBad, "q\xf1");
-    EXPECT_EQ(drillBad, "q\xf1");
+    EXPECT_EQ(barBad, "qw\xf1");
+    EXPECT_EQ(drillBad, "qw\xf1");
 
     set(' ', 0, 1);
     EXPECT_EQ(doc.LettersInRange(0.0f, 1.0f).find(' '), std::string::npos);
+}
+
+// A progress file saved before its course was shortened, or with a finger table of more layouts.
+TEST(DocumentTest, AnOpenedFileFitsItsCourseAndTheFingerTable) {
+    struct Case {
+        int exercise, layout, layoutCount;
+        int wantExercise, wantLayout;
+    } cases[] = {
+        {1, 4, 5, 1, 4},       // in range: kept, also a layout above 2
+        {100000, 5, 5, 2, 0},  // beyond the course: its last exercise; no such layout
+        {-3, -1, 5, 0, 0},
+        {2, 0, 0, 2, 0},  // no layouts at all
+    };
+    CZAVTypeDoc doc;
+    doc.course.Parse("\tUno\na\nb\nc\n");
+    for (const Case& c : cases) {
+        doc.exercise = c.exercise;
+        doc.keyboardLayout = c.layout;
+        doc.FitOpenedFile(c.layoutCount);
+        EXPECT_EQ(doc.exercise, c.wantExercise) << c.exercise;
+        EXPECT_EQ(doc.keyboardLayout, c.wantLayout) << c.layout;
+    }
 }
 
 }  // namespace

@@ -47,11 +47,11 @@ TEST_F(ExerciseTextTest, ProblemLettersAreTakenAnewEachTurn) {
     const std::string fallback = "Muestra consejos para este ejercicio";
     EXPECT_EQ(Sorted(drill.substr(0, fallback.size())), Sorted(fallback));
 
-    // 'k' at ratio 1/4 is a problem letter; 'j' at exactly 1/5 is not (the limit's float value
-    // lies above 0.2); the space never is.
+    // 'k' at ratio 1/4 is a problem letter; 'j' at 1/6, below the limit, is not; the space
+    // never is.
     doc.stats.letterCorrect['k'] = 4;
     doc.stats.letterErrors['k'] = 1;
-    doc.stats.letterCorrect['j'] = 5;
+    doc.stats.letterCorrect['j'] = 6;
     doc.stats.letterErrors['j'] = 1;
     doc.stats.letterCorrect[' '] = 1;
     doc.stats.letterErrors[' '] = 9;

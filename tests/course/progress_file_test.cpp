@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/failing_sink.h"
 #include "tests/support/scratch_folder.h"
 #include "tutor/app/config.h"
 #include "tutor/course/textfile.h"
@@ -129,17 +130,38 @@ TEST(ProgressFileTest, StringPrefixesInAllThreeForms) {
     for (const Case& c : {Case{0, "\x00"s}, Case{254, "\xfe"s}, Case{255, "\xff\xff\x00"s},
                           Case{300, "\xff\x2c\x01"s}, Case{65533, "\xff\xfd\xff"s},
                           Case{65534, "\xff\xff\xff\xfe\xff\x00\x00"s},
-                          Case{70000, "\xff\xff\xff\x70\x11\x01\x00"s}}) {
+                          Case{65536, "\xff\xff\xff\x00\x00\x01\x00"s}}) {
         SCOPED_TRACE(c.size);
         CZAVTypeDoc doc = NewDoc();
         doc.fontName = std::string(c.size, 'F');
         const std::string bytes = EncodeProgress(doc, "");
         EXPECT_EQ(bytes.substr(8, c.prefix.size()), c.prefix);
-        EXPECT_EQ(bytes.substr(8 + c.prefix.size(), c.size), doc.fontName);
+        EXPECT_TRUE(bytes.compare(8 + c.prefix.size(), c.size, doc.fontName) == 0);
         CZAVTypeDoc back;
         ASSERT_TRUE(DecodeProgress(bytes, back).Ok());
-        EXPECT_EQ(back.fontName, doc.fontName);
+        EXPECT_TRUE(back.fontName == doc.fontName);
     }
+}
+
+// No string the program writes is longer than 64 KB; a file with a longer one (a font name of
+// megabytes) is refused like a file that cannot be read, and the open document stays.
+TEST(ProgressFileTest, StringsAbove64KBAreRefused) {
+    CZAVTypeDoc doc = NewDoc();
+    doc.fontName = std::string(70000, 'F');
+    const std::string cut = EncodeProgress(doc, "");
+    CZAVTypeDoc back;
+    ASSERT_TRUE(DecodeProgress(cut, back).Ok()) << "what is saved opens again";
+    EXPECT_TRUE(back.fontName == std::string(kMaxStoredString, 'F'));
+
+    std::string bytes = cut;
+    bytes.replace(8, 7, "\xff\xff\xff\x01\x00\x01\x00"s);  // 65537
+    bytes.insert(15, "F");
+    CZAVTypeDoc open = NewDoc();
+    open.fontName = "Mine";
+    const ProgressResult result = DecodeProgress(bytes, open);
+    EXPECT_EQ(result.status, ProgressStatus::CannotOpen);
+    EXPECT_EQ(result.Message(), text::kCannotOpenDocument);
+    EXPECT_EQ(open.fontName, "Mine");
 }
 
 TEST(ProgressFileTest, OnlyAStoredOneIsTrue) {
@@ -183,9 +205,10 @@ TEST(ProgressFileTest, ValuesOutOfRangeAreBroughtIntoRange) {
         int historyCount, kind, exercise, layout, autoType, autoNum;
         int wantHistory, wantKind, wantExercise, wantLayout, wantAutoType, wantAutoNum;
     };
-    for (const Case& c : {Case{151, 4, -1, 3, 3, 6, 150, 0, 0, 0, 2, 5},
+    // The layout's upper end and the exercise's belong to the finger table and the course.
+    for (const Case& c : {Case{151, 4, -1, 3, 3, 6, 150, 0, 0, 3, 2, 5},
                           Case{-1, -1, -100, -1, -1, -1, 0, 0, 0, 0, 2, 0},
-                          Case{1 << 30, 1 << 30, -(1 << 30), 99, 99, 99, 150, 0, 0, 0, 2, 5},
+                          Case{1 << 30, 1 << 30, -(1 << 30), 99, 99, 99, 150, 0, 0, 99, 2, 5},
                           Case{150, 3, 1 << 30, 2, 1, 0, 150, 3, 1 << 30, 2, 1, 0}}) {
         CZAVTypeDoc doc = NewDoc();
         doc.stats.historyCount = c.historyCount;
@@ -204,22 +227,6 @@ TEST(ProgressFileTest, ValuesOutOfRangeAreBroughtIntoRange) {
         EXPECT_EQ(back.autoNum, c.wantAutoNum);
     }
 }
-
-// A sink that lets `limit` bytes through to the file and then fails.
-class FailingSink : public CByteSink {
-  public:
-    FailingSink(CByteSink& inner, std::size_t limit) : inner_(inner), left_(limit) {}
-    bool Write(std::string_view bytes) override {
-        const std::size_t n = std::min(left_, bytes.size());
-        inner_.Write(bytes.substr(0, n));
-        left_ -= n;
-        return n == bytes.size();
-    }
-
-  private:
-    CByteSink& inner_;
-    std::size_t left_;
-};
 
 class ProgressSaveTest : public ::testing::Test {
   protected:
@@ -256,7 +263,7 @@ TEST_F(ProgressSaveTest, AFailedWriteAtAnyByteLeavesTheOldFile) {
     const std::size_t size = EncodeProgress(changed, "new").size();
     for (std::size_t limit = 0; limit < size; ++limit) {
         const auto result = SaveProgress(changed, "new", file, [limit](CByteSink& inner) {
-            return std::make_unique<FailingSink>(inner, limit);
+            return std::make_unique<test::CFailingSink>(inner, limit);
         });
         ASSERT_EQ(result.status, ProgressStatus::CannotWrite) << limit;
         ASSERT_EQ(result.Message(), text::kCannotSaveDocument) << limit;
@@ -264,7 +271,7 @@ TEST_F(ProgressSaveTest, AFailedWriteAtAnyByteLeavesTheOldFile) {
         ASSERT_EQ(FilesInFolder(), 1) << limit;  // no temporary file left behind
     }
     ASSERT_TRUE(SaveProgress(changed, "new", file, [size](CByteSink& inner) {
-                    return std::make_unique<FailingSink>(inner, size);
+                    return std::make_unique<test::CFailingSink>(inner, size);
                 }).Ok());
     EXPECT_EQ(ReadBinaryFile(file), EncodeProgress(changed, "new"));
 }

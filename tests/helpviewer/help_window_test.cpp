@@ -1,6 +1,7 @@
 // The viewer's window and application object in this process, driven by clicks on the real
 // toolbar and by messages through a real port.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -122,6 +123,24 @@ TEST_F(HelpWindowTest, AMissingTableKeepsTheOneBefore) {
         messages_.shown,
         QStringList{QString::fromUtf8("ZAVType no puede accesar información de este ejercicio")});
     EXPECT_EQ(window_->PageCount(), 3);
+}
+
+// A table or a page that names a pipe nobody writes to, or a device without end, is refused
+// like a missing one: the viewer neither waits nor fills its memory.
+TEST_F(HelpWindowTest, PipesAndDevicesAreNeitherTablesNorPages) {
+    const fs::path pipe = root_ / "help" / "pipe.htm";
+    ASSERT_TRUE(fs::exists(pipe) || ::mkfifo(pipe.c_str(), 0600) == 0);
+    std::ofstream(root_ / "help" / "Especial") << "0:pipe.htm\n1:/dev/zero\n2:a.htm\n";
+    window_->LoadPageTable("Especial");
+    for (const char* table : {"/dev/zero", "pipe.htm"}) window_->LoadPageTable(table);
+    EXPECT_EQ(messages_.shown.size(), 2);
+    ASSERT_EQ(window_->PageCount(), 3);
+    for (int exercise : {0, 1}) {
+        window_->SelectExercisePage(exercise, 1);
+        EXPECT_TRUE(window_->Browser()->toPlainText().isEmpty()) << exercise;
+    }
+    window_->SelectExercisePage(2, 1);
+    EXPECT_EQ(window_->Browser()->toPlainText(), "a.htm");
 }
 
 TEST_F(HelpWindowTest, ClosingTheViewerTellsTheTutorOnce) {

@@ -1,6 +1,7 @@
 #include "tutor/app/document_host.h"
 
 #include <QFileInfo>
+#include <limits>
 
 #include "tutor/app/prompts.h"
 #include "tutor/app/qt_text.h"
@@ -30,15 +31,20 @@ bool CDocumentHost::NewDocument(bool startup) {
     doc_.course = std::move(course);
     doc_.ApplyNew(config_);
     filePath_.clear();
+    fileStamp_.reset();
     modified_ = false;
     Replaced();
     return true;
 }
 
+bool CDocumentHost::IsDocumentFile(const QString& file) const {
+    return !filePath_.isEmpty() && QFileInfo(file).absoluteFilePath() == filePath_;
+}
+
 bool CDocumentHost::OpenDocument(const QString& file, bool startup) {
     const QString absolute = QFileInfo(file).absoluteFilePath();
     // Opening the file that is already the document keeps the document as it is in memory.
-    if (!startup && !filePath_.isEmpty() && absolute == filePath_) return true;
+    if (!startup && IsDocumentFile(absolute)) return true;
 
     CZAVTypeDoc next = doc_;
     const ProgressResult result = ReadProgress(absolute.toStdString(), next);
@@ -57,9 +63,11 @@ bool CDocumentHost::OpenDocument(const QString& file, bool startup) {
         CourseRefused(load, startup);
         return false;
     }
-    next.okThreshold = config_.ok_thresh;
+    // okThreshold is not stored in the file: the document keeps its own.
+    next.FitOpenedFile(views_ ? views_->LayoutCount() : std::numeric_limits<int>::max());
     doc_ = std::move(next);
     filePath_ = absolute;
+    fileStamp_ = StampOf(absolute.toStdString());
     modified_ = false;
     recent_.Add(absolute);
     Replaced();
@@ -81,13 +89,24 @@ bool CDocumentHost::SaveAs() {
     return WriteTo(QFileInfo(file).absoluteFilePath());
 }
 
+bool CDocumentHost::MayOverwrite(const QString& file) {
+    if (file != filePath_ || !fileStamp_) return true;
+    const auto now = StampOf(file.toStdString());
+    if (!now || *now == *fileStamp_) return true;
+    QString question = FromCp1252(text::kOverwriteChanged);
+    question.replace(QStringLiteral("%1"), QFileInfo(file).fileName());
+    return prompts_.AskYesNoCancel(question) == CPrompts::Answer::Yes;
+}
+
 bool CDocumentHost::WriteTo(const QString& file) {
+    if (!MayOverwrite(file)) return false;
     const ProgressResult result = SaveProgress(doc_, file.toStdString());
     if (!result.Ok()) {
         prompts_.Message(FromCp1252(result.Message()), QMessageBox::Warning);
         return false;
     }
     filePath_ = file;
+    fileStamp_ = StampOf(file.toStdString());
     modified_ = false;
     recent_.Add(file);
     if (views_) views_->TitleChanged();

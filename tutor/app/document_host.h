@@ -4,9 +4,11 @@
 // through the prompts; once the tutor runs, a failure never loses the document in memory.
 #include <QString>
 #include <filesystem>
+#include <optional>
 
 #include "tutor/app/config.h"
 #include "tutor/course/document.h"
+#include "tutor/course/file_save.h"
 
 namespace zav::ui {
 
@@ -21,6 +23,8 @@ class IDocumentViews {
     virtual void DocumentReplaced() = 0;
     // The file name or the modified flag changed.
     virtual void TitleChanged() = 0;
+    // The number of keyboard layouts in the finger table.
+    virtual int LayoutCount() const = 0;
 };
 
 class CDocumentHost {
@@ -33,6 +37,8 @@ class CDocumentHost {
     // false after the message. Later they keep everything as it was and return false.
     bool NewDocument(bool startup = false);
     bool OpenDocument(const QString& file, bool startup = false);
+    // True when `file` is the document's own file (opening it again changes nothing).
+    bool IsDocumentFile(const QString& file) const;
     // Save as when the document has no file yet. False when cancelled or failed.
     bool Save();
     bool SaveAs();
@@ -57,6 +63,8 @@ class CDocumentHost {
     void CourseRefused(const CCourseLoad& load, bool startup);
     void Replaced();
     bool WriteTo(const QString& file);
+    // Asks before saving over a file that changed on disk since it was opened or saved.
+    bool MayOverwrite(const QString& file);
 
     CZAVTypeDoc& doc_;
     const CConfig& config_;
@@ -65,6 +73,7 @@ class CDocumentHost {
     CRecentFiles& recent_;
     IDocumentViews* views_ = nullptr;
     QString filePath_;
+    std::optional<FileStamp> fileStamp_;  // the file as it was when opened or last saved
     bool modified_ = false;
 };
 

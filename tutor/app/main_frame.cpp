@@ -270,6 +270,10 @@ void CMainFrame::DocumentReplaced() {
     UpdateCommandStates();
 }
 
+int CMainFrame::LayoutCount() const {
+    return fingerDlg_->Table().LayoutCount();
+}
+
 void CMainFrame::TitleChanged() {
     setWindowTitle(documents_.Title() + QStringLiteral(" - ") + FromCp1252(text::kWindowTitle));
     RebuildRecentMenu();
@@ -285,7 +289,9 @@ void CMainFrame::OnFileOpen() {
     if (!file.isEmpty()) OpenFile(file);
 }
 
+// The document's own file is not opened again: the state in memory stays, unsaved changes too.
 void CMainFrame::OpenFile(const QString& file) {
+    if (documents_.IsDocumentFile(file)) return;
     if (documents_.SaveModified()) documents_.OpenDocument(file);
     RebuildRecentMenu();
 }

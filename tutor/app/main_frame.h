@@ -78,6 +78,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     // IDocumentViews
     void DocumentReplaced() override;
     void TitleChanged() override;
+    int LayoutCount() const override;
 
     // Commands.
     void OnFileNew();

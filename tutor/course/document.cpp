@@ -35,12 +35,18 @@ std::string CZAVTypeDoc::LettersInRange(float low, float high) const {
     std::string letters;
     for (int code = 0; code < 256; ++code) {
         if (code == ' ' || stats.letterCorrect[code] <= 0) continue;
-        // The ratio in double precision against the limits' float values: 1/5 lies below 0.2f.
-        const double ratio =
-            static_cast<double>(stats.letterErrors[code]) / stats.letterCorrect[code];
+        // The ratio in the limits' own single precision, so that a ratio equal to a limit (1 in 5
+        // against 0.2) lies in the range.
+        const float ratio = static_cast<float>(stats.letterErrors[code]) /
+                            static_cast<float>(stats.letterCorrect[code]);
         if (low <= ratio && ratio <= high) letters.push_back(static_cast<char>(code));
     }
     return letters;
+}
+
+void CZAVTypeDoc::FitOpenedFile(int layoutCount) {
+    exercise = std::clamp(exercise, 0, std::max(course.ExerciseCount() - 1, 0));
+    if (keyboardLayout < 0 || keyboardLayout >= layoutCount) keyboardLayout = 0;
 }
 
 void CZAVTypeDoc::ResetStats() {

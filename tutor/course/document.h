@@ -46,7 +46,7 @@ struct CProgressStats {
 };
 
 class CZAVTypeDoc {
-public:
+  public:
     // Fields in the order of the progress file.
     bool includeExtraLetters = false;
     bool confirmAdvance = true;
@@ -75,6 +75,10 @@ public:
     // Characters 0..255 but the space whose error ratio lies in [low, high].
     std::string LettersInRange(float low, float high) const;
     void ResetStats();
+    // After Open has loaded the stored course: a file saved before the course was shortened
+    // goes on at its last exercise, and a layout that the finger table (`layoutCount` layouts)
+    // does not have becomes the first.
+    void FitOpenedFile(int layoutCount);
 };
 
 }  // namespace zav

@@ -1,15 +1,9 @@
 #include "tutor/course/progress_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <system_error>
 
 #include "tutor/course/textfile.h"
 #include "tutor/resources/strings.h"
@@ -63,7 +57,9 @@ class Writer {
         std::memcpy(&bits, &value, sizeof bits);
         U32(bits);
     }
+    // A string is cut at the reader's limit, so that every saved file opens again.
     void String(std::string_view text) {
+        text = text.substr(0, kMaxStoredString);
         const std::size_t size = text.size();
         if (size < 0xFF) {
             U8(static_cast<std::uint8_t>(size));
@@ -101,6 +97,7 @@ class Reader {
   public:
     explicit Reader(std::string_view bytes) : bytes_(bytes) {}
     bool Good() const { return good_; }
+    bool TooLong() const { return tooLong_; }
 
     void Int(int& value) { value = static_cast<int>(U32()); }
     // Only a stored 1 is true.
@@ -115,8 +112,14 @@ class Reader {
             size = U16();
             if (size == 0xFFFF) size = U32();
         }
-        // The length is checked against what is left before anything is allocated.
+        // The length is checked against what is left, and a string longer than any the program
+        // writes is refused, before anything is allocated.
         if (!Take(size)) return;
+        if (size > kMaxStoredString) {
+            good_ = false;
+            tooLong_ = true;
+            return;
+        }
         text.assign(bytes_.substr(pos_ - size, size));
     }
 
@@ -140,6 +143,7 @@ class Reader {
     std::string_view bytes_;
     std::size_t pos_ = 0;
     bool good_ = true;
+    bool tooLong_ = false;
 };
 
 // Values that later code uses as indices or table sizes are brought into range, so that no file
@@ -148,7 +152,8 @@ void BringIntoRange(CZAVTypeDoc& doc) {
     doc.stats.historyCount = std::clamp(doc.stats.historyCount, 0, CProgressStats::kHistorySize);
     if (doc.kind < CourseExercise || doc.kind > RandomLetters) doc.kind = CourseExercise;
     if (doc.exercise < 0) doc.exercise = 0;
-    if (doc.keyboardLayout < 0 || doc.keyboardLayout > 2) doc.keyboardLayout = 0;
+    // The layout's upper end is the finger table's, known only to the caller (FitOpenedFile).
+    if (doc.keyboardLayout < 0) doc.keyboardLayout = 0;
     if (doc.autoType < AnyTurns || doc.autoType > PerfectTurns) doc.autoType = PerfectTurns;
     doc.autoNum = std::clamp(doc.autoNum, 0, 5);
 }
@@ -164,42 +169,6 @@ ProgressResult Failure(ProgressStatus status, const char* text, const std::files
 // The file-system reason when it names one the user can act on, else the general text.
 const char* ReasonText(int error, const char* general) {
     return error == EACCES || error == EPERM || error == EROFS ? text::kAccessDenied : general;
-}
-
-class FileSink : public CByteSink {
-  public:
-    explicit FileSink(int fd) : file_(fdopen(fd, "wb")) {
-        if (!file_) ::close(fd);
-    }
-    ~FileSink() override {
-        if (file_) std::fclose(file_);
-    }
-    bool Write(std::string_view bytes) override {
-        return file_ && std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
-    }
-    // Flushes to the disk and closes; false when any of it failed. A file that is to be thrown
-    // away is closed without waiting for the disk.
-    bool Close(bool sync = true) {
-        if (!file_) return false;
-        bool ok = std::fflush(file_) == 0 && (!sync || ::fsync(fileno(file_)) == 0);
-        ok = std::fclose(file_) == 0 && ok;
-        file_ = nullptr;
-        return ok;
-    }
-
-  private:
-    std::FILE* file_;
-};
-
-// Creates a new, unused file beside `target` and returns its descriptor, or −1.
-int CreateTemporary(const std::filesystem::path& target, std::filesystem::path& temporary) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target;
-        temporary += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
 }
 
 }  // namespace
@@ -231,6 +200,7 @@ ProgressResult DecodeProgress(std::string_view bytes, CZAVTypeDoc& doc) {
     VisitFields(reader, scratch);
     std::string coursePath;
     reader.String(coursePath);
+    if (reader.TooLong()) return Failure(ProgressStatus::CannotOpen, text::kCannotOpenDocument, {});
     if (!reader.Good()) return Failure(ProgressStatus::Truncated, text::kUnexpectedFormat, {});
     BringIntoRange(scratch);
 
@@ -243,12 +213,13 @@ ProgressResult DecodeProgress(std::string_view bytes, CZAVTypeDoc& doc) {
 }
 
 ProgressResult ReadProgress(const std::filesystem::path& file, CZAVTypeDoc& doc) {
-    errno = 0;
-    const auto bytes = ReadBinaryFile(file);
-    if (!bytes)
-        return Failure(ProgressStatus::CannotOpen, ReasonText(errno, text::kCannotOpenDocument),
-                       file);
-    ProgressResult result = DecodeProgress(*bytes, doc);
+    RemoveStaleTemporaries(file);
+    const FileBytes read = ReadFileBytes(file, kProgressFileLimit);
+    if (!read.Ok()) {
+        return Failure(ProgressStatus::CannotOpen,
+                       ReasonText(read.systemError, text::kCannotOpenDocument), file);
+    }
+    ProgressResult result = DecodeProgress(read.bytes, doc);
     result.file = file;
     return result;
 }
@@ -260,34 +231,11 @@ ProgressResult SaveProgress(const CZAVTypeDoc& doc, const std::filesystem::path&
 
 ProgressResult SaveProgress(const CZAVTypeDoc& doc, std::string_view coursePath,
                             const std::filesystem::path& file, const SinkFilter& filter) {
-    // Write beside the real file when the name is a link, so the link survives the rename.
-    std::error_code error;
-    std::filesystem::path target = file;
-    if (std::filesystem::is_symlink(file, error)) {
-        target = std::filesystem::weakly_canonical(file, error);
-        if (error) target = file;
-    }
-
-    std::filesystem::path temporary;
-    const int fd = CreateTemporary(target, temporary);
-    if (fd < 0) {
-        return Failure(ProgressStatus::CannotWrite, ReasonText(errno, text::kCannotSaveDocument),
-                       file);
-    }
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-
-    FileSink fileSink(fd);
-    std::unique_ptr<CByteSink> filtered = filter ? filter(fileSink) : nullptr;
-    CByteSink& sink = filtered ? *filtered : fileSink;
-    errno = 0;  // a failure of the sink itself names no reason
-    const bool written = WriteProgress(doc, coursePath, sink);
-    const bool closed = fileSink.Close(written);
-    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        const int reason = errno;
-        ::unlink(temporary.c_str());
-        return Failure(ProgressStatus::CannotWrite, ReasonText(reason, text::kCannotSaveDocument),
-                       file);
+    const SaveOutcome saved = SaveFile(
+        file, [&](CByteSink& sink) { return WriteProgress(doc, coursePath, sink); }, filter);
+    if (!saved.ok) {
+        return Failure(ProgressStatus::CannotWrite,
+                       ReasonText(saved.systemError, text::kCannotSaveDocument), file);
     }
     ProgressResult result;
     result.file = file;

@@ -9,27 +9,13 @@
 #include <string_view>
 
 #include "tutor/course/document.h"
+#include "tutor/course/file_save.h"
 
 namespace zav {
 
-// Where the writer's bytes go. Write returns false when the bytes could not all be written.
-class CByteSink {
-  public:
-    virtual ~CByteSink() = default;
-    virtual bool Write(std::string_view bytes) = 0;
-};
-
-class CStringSink : public CByteSink {
-  public:
-    bool Write(std::string_view bytes) override {
-        bytes_.append(bytes);
-        return true;
-    }
-    const std::string& Bytes() const { return bytes_; }
-
-  private:
-    std::string bytes_;
-};
+// Strings in a progress file are never longer than this; a file with a longer one is refused
+// like a file that cannot be read.
+inline constexpr std::size_t kMaxStoredString = std::size_t{64} << 10;
 
 enum class ProgressStatus { Ok, CannotOpen, CannotWrite, Truncated };
 
@@ -52,18 +38,16 @@ struct ProgressResult {
 bool WriteProgress(const CZAVTypeDoc& doc, std::string_view coursePath, CByteSink& sink);
 std::string EncodeProgress(const CZAVTypeDoc& doc, std::string_view coursePath);
 
-// Reads the fields into `doc` (not its course nor okThreshold). Values outside their ranges are
+// Reads the fields into `doc` (not its course nor okThreshold; FitOpenedFile follows once the
+// course is loaded). Values outside their ranges are
 // brought into range. A file that ends early gives Truncated and leaves `doc` untouched: the
 // caller shows the text and makes a New document.
 ProgressResult DecodeProgress(std::string_view bytes, CZAVTypeDoc& doc);
+// Also removes the temporary files that killed saves of `file` left behind.
 ProgressResult ReadProgress(const std::filesystem::path& file, CZAVTypeDoc& doc);
 
-// Puts a sink between the writer and the file being written; tests use it to make the write
-// fail part-way.
-using SinkFilter = std::function<std::unique_ptr<CByteSink>(CByteSink& file)>;
-
-// Writes a temporary file in the target's folder and renames it over `file`, so that a failed or
-// interrupted save leaves the old file as it was. The course path written is the course's.
+// Saves with SaveFile, so that a failed or interrupted save leaves the old file as it was. The
+// course path written is the course's.
 ProgressResult SaveProgress(const CZAVTypeDoc& doc, const std::filesystem::path& file,
                             const SinkFilter& filter = {});
 // The same with the course path given: for a document whose course is not loaded.

@@ -1,50 +1,99 @@
 #include "tutor/course/textfile.h"
 
-#include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
 
 namespace zav {
+namespace {
 
-std::optional<std::string> ReadBinaryFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    // A folder opens but throws on the first read: it is a file that cannot be read.
-    try {
-        std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (in.bad()) return std::nullopt;
-        return bytes;
-    } catch (const std::ios_base::failure&) {
-        return std::nullopt;
+// Reads `fd` to its end into `out`; false with errno set when a read fails, and stops once
+// more than `limit` bytes were read (a file that grows while it is read).
+bool ReadAll(int fd, std::size_t limit, std::string& out) {
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0) return true;
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        out.append(buffer, static_cast<std::size_t>(got));
+        if (out.size() > limit) return true;
     }
+}
+
+}  // namespace
+
+FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t limit) {
+    FileBytes result;
+    // Without O_NONBLOCK, opening a pipe waits for a writer that may never come.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        result.error = FileError::CannotOpen;
+        result.systemError = errno;
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        result.error = FileError::CannotOpen;
+        result.systemError = errno;
+    } else if (!S_ISREG(info.st_mode)) {
+        result.error = FileError::NotRegular;
+    } else if (static_cast<std::uintmax_t>(info.st_size) > limit) {
+        result.error = FileError::TooLarge;
+    } else {
+        result.bytes.reserve(static_cast<std::size_t>(info.st_size));
+        if (!ReadAll(fd, limit, result.bytes)) {
+            result.error = FileError::CannotOpen;
+            result.systemError = errno;
+        } else if (result.bytes.size() > limit) {
+            result.error = FileError::TooLarge;
+        }
+    }
+    ::close(fd);
+    if (!result.Ok()) std::string().swap(result.bytes);
+    return result;
+}
+
+std::optional<std::string> ReadBinaryFile(const std::filesystem::path& path, std::size_t limit) {
+    FileBytes file = ReadFileBytes(path, limit);
+    if (!file.Ok()) return std::nullopt;
+    return std::move(file.bytes);
 }
 
 std::optional<std::string> ReadTextFile(const std::filesystem::path& path) {
     auto bytes = ReadBinaryFile(path);
     if (!bytes) return std::nullopt;
-    std::string text;
-    text.reserve(bytes->size());
-    const std::string& b = *bytes;
+    // CR LF becomes LF in place: the text never grows.
+    std::string& b = *bytes;
+    std::size_t out = 0;
     for (std::size_t i = 0; i < b.size(); ++i) {
         if (b[i] == '\r' && i + 1 < b.size() && b[i + 1] == '\n') continue;
-        text.push_back(b[i]);
+        b[out++] = b[i];
     }
-    return text;
+    b.resize(out);
+    return bytes;
 }
 
 std::optional<CLineReader::Line> CLineReader::Next() {
     if (pos_ >= text_.size()) return std::nullopt;
     Line line;
-    const std::size_t limit = std::min(text_.size(), pos_ + kMaxLine);
-    const std::size_t lf = text_.find('\n', pos_);
-    if (lf != std::string_view::npos && lf < limit) {
-        line.text.assign(text_.substr(pos_, lf - pos_));
+    // The line break is looked for only within the next 255 characters, so that a text without
+    // one is read in linear time.
+    const std::string_view part = text_.substr(pos_, kMaxLine);
+    const std::size_t lf = part.find('\n');
+    if (lf != std::string_view::npos) {
+        line.text.assign(part.substr(0, lf));
         line.complete = true;
-        pos_ = lf + 1;
+        pos_ += lf + 1;
     } else {
-        line.text.assign(text_.substr(pos_, limit - pos_));
-        line.complete = line.text.size() == kMaxLine;
-        pos_ = limit;
+        line.text.assign(part);
+        line.complete = part.size() == kMaxLine;
+        pos_ += part.size();
     }
     return line;
 }

@@ -97,6 +97,10 @@ inline constexpr char kDrillFallback[] = "Muestra consejos para este ejercicio";
 inline constexpr char kAccessDenied[] = "Acceso denegado a %1.";
 inline constexpr char kCannotOpenDocument[] = "Imposible abrir documento.";
 inline constexpr char kCannotSaveDocument[] = "Imposible guardar documento.";
+// Before saving over a progress file that another program changed since it was opened or saved.
+inline constexpr char kOverwriteChanged[] =
+    "El archivo %1 ha cambiado en el disco desde que se abri\xf3 o se guard\xf3 "
+    "por \xfaltima vez.\n\xbfSobrescribirlo?";
 
 // Typing view.
 inline constexpr char kCourseCaption[] = "Ec %d: '%s' %d de %d";

@@ -62,7 +62,7 @@ void CZAVTypeView::SetTypingMarks(const TypingMarks& marks) {
 }
 
 void CZAVTypeView::RefreshFont() {
-    font_ = QFont(QString::fromStdString(doc_.fontName));
+    font_ = QFont(FromCp1252(doc_.fontName));
     font_.setPointSizeF(doc_.fontSize > 0 ? doc_.fontSize / 10.0 : 12.0);
     layoutValid_ = false;
 }
