@@ -6,6 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    libsqlite3-dev
     xvfb xdotool imagemagick fonts-dejavu-core
 )
 missing=()
