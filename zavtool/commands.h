@@ -12,5 +12,6 @@ int RunProgress(Args args);
 int RunDrill(Args args);
 int RunReport(Args args);
 int RunPages(Args args);
+int RunJournal(Args args);
 
 }  // namespace zav::tool

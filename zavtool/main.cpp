@@ -28,6 +28,9 @@ constexpr Command kCommands[] = {
      RunDrill},
     {"report", "report FILE.zav OUT.html [--config FOLDER]   evaluation report", RunReport},
     {"pages", "pages TABLE INDEX...           help page chosen for each exercise index", RunPages},
+    {"journal",
+     "journal [FILE.zav] [--since DATE] [--csv] [--keys] [--journal PATH]   days or keys",
+     RunJournal},
 };
 
 void PrintHelp(std::FILE* to) {
