@@ -103,6 +103,7 @@ inline constexpr char kCourseCaption[] = "Ec %d: '%s' %d de %d";
 inline constexpr char kProblemLettersCaption[] = "Ejercicio con sus letras problem\xe1ticas";
 inline constexpr char kLettersInOrderCaption[] = "Ejercicio libre";
 inline constexpr char kRandomLettersCaption[] = "Ejercicio de letras aleatorias";
+inline constexpr char kSlowLettersCaption[] = "Ejercicio con sus letras lentas";
 inline constexpr char kAutoPane[] = "AUTO";
 inline constexpr char kExercisePaneWidth[] =
     "Esta es d\xf3nde el nombre del ejercicio corriente es Mostrado";
@@ -151,6 +152,11 @@ inline constexpr char kEnterInteger[] = "Introduzca un n\xfamero entero.";
 inline constexpr char kEnterIntegerRange[] = "Introduzca un n\xfamero entero entre %d y %d.";
 inline constexpr char kNothingToPractise[] =
     "\xa1No hay letras por practicar!\n Entra algunas letras";
+inline constexpr char kNoSlowLetters[] =
+    "Todav\xed"
+    "a no hay letras lentas: cada letra necesita al menos 20 pulsaciones en los "
+    "\xfaltimos 30 d\xed"
+    "as.";
 
 // Companion programs.
 inline constexpr char kHelpViewerProgram[] = "ZAVTHelp";

@@ -170,7 +170,8 @@ void CTypingEngine::StartExercise() {
             SetCourseCaption();
             break;
         case ProblemLetters:
-            statusText_ = text::kProblemLettersCaption;
+            statusText_ =
+                doc_.slowLetters.empty() ? text::kProblemLettersCaption : text::kSlowLettersCaption;
             break;
         case LettersInOrder:
             statusText_ = text::kLettersInOrderCaption;
