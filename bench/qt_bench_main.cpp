@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     QTemporaryDir home;
     setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
     setenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit().constData(), 1);
+    setenv("XDG_DATA_HOME", home.path().toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

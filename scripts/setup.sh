@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xdotool imagemagick fonts-dejavu-core scdoc
-    libpugixml-dev
+    libpugixml-dev libsqlite3-dev
     "$@"
 )
 missing=()

@@ -14,5 +14,6 @@ int RunReport(Args args);
 int RunPages(Args args);
 int RunCheck(Args args);
 int RunImport(Args args);
+int RunJournal(Args args);
 
 }  // namespace zav::tool

@@ -33,6 +33,9 @@ constexpr Command kCommands[] = {
     {"report", "report ARCHIVO.zav SALIDA.html [--config CARPETA]   informe de evaluación",
      RunReport},
     {"pages", "pages TABLA ÍNDICE...           página de ayuda de cada ejercicio", RunPages},
+    {"journal",
+     "journal [ARCHIVO.zav] [--since FECHA] [--csv] [--keys] [--journal RUTA]   días o teclas",
+     RunJournal},
 };
 
 void PrintHelp(std::FILE* to) {

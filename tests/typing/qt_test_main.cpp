@@ -1,5 +1,5 @@
-// The main of the widget tests: offscreen unless a platform is given, and private settings and
-// runtime folders, so that no test touches the user's settings or message ports.
+// The main of the widget tests: offscreen unless a platform is given, and private settings, data
+// and runtime folders, so that no test touches the user's settings, journal or message ports.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,12 +11,14 @@ int main(int argc, char** argv) {
     QTemporaryDir home;
     const QByteArray config = (home.path() + "/config").toLocal8Bit();
     const QByteArray runtime = (home.path() + "/run").toLocal8Bit();
+    const QByteArray data = (home.path() + "/data").toLocal8Bit();
     QDir().mkpath(QString::fromLocal8Bit(config));
     QDir().mkpath(QString::fromLocal8Bit(runtime));
     QFile::setPermissions(QString::fromLocal8Bit(runtime),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     setenv("XDG_CONFIG_HOME", config.constData(), 1);
     setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
+    setenv("XDG_DATA_HOME", data.constData(), 1);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

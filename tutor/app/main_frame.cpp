@@ -22,6 +22,7 @@
 #include "tutor/dialogs/stats_dlg.h"
 #include "tutor/resources/strings.h"
 #include "tutor/stats/exercise_bar.h"
+#include "tutor/stats/journal_link.h"
 #include "tutor/stats/letters_bar.h"
 #include "tutor/typing/zavtype_view.h"
 
@@ -29,7 +30,11 @@ namespace zav::ui {
 
 CMainFrame::CMainFrame(const CConfig& config, CDocumentHost& documents, CPrompts& prompts,
                        CRecentFiles& recent)
-    : config_(config), documents_(documents), prompts_(prompts), recent_(recent) {
+    : config_(config),
+      documents_(documents),
+      prompts_(prompts),
+      recent_(recent),
+      journal_(std::make_unique<CJournalLink>(prompts)) {
     resize(730, 400);
     setAcceptDrops(true);
     view_ = new CZAVTypeView(config_, documents_.Document(), this);
@@ -163,6 +168,7 @@ void CMainFrame::CreateDialogs() {
     settingsDlg_->SetTypingMarks(marks);
     view_->SetTypingMarks(marks);
     statsDlg_ = new CStatsDlg(this);
+    statsDlg_->SetProgressSource([this] { return journal_->Progress(); });
 }
 
 bool CMainFrame::Create() {
@@ -173,6 +179,8 @@ bool CMainFrame::Create() {
     }
     fingerGuideShown_ = false;
     settingsDlg_->FillLayouts(fingerDlg_->Table().LayoutNames());
+    // Without a journal the tutor works as before: the link has said why, once.
+    journal_->Open();
     return true;
 }
 
@@ -242,6 +250,10 @@ void CMainFrame::RefreshGraph() {
     if (statsShown_) statsDlg_->RefreshGraph();
 }
 
+void CMainFrame::TurnRecorded(const CTurnRecord& record, const CKeyTimes& keys) {
+    journal_->AddTurn(record, keys, documents_.Document().course.Path());
+}
+
 void CMainFrame::MarkModified() {
     documents_.SetModified(true);
 }
@@ -263,6 +275,8 @@ void CMainFrame::UpdateCommandStates() {
 // the finger guide follows the document's layout (New resets it to the first).
 void CMainFrame::DocumentReplaced() {
     CZAVTypeDoc& doc = documents_.Document();
+    journal_->DocumentReplaced(documents_.FilePath());
+    doc.slowLetters.clear();
     settingsDlg_->LoadFromDocument(doc);
     fingerDlg_->SetLayout(doc.keyboardLayout);
     view_->RefreshFont();
@@ -276,11 +290,12 @@ int CMainFrame::LayoutCount() const {
 
 void CMainFrame::TitleChanged() {
     setWindowTitle(documents_.Title() + QStringLiteral(" - ") + FromCp1252(text::kWindowTitle));
+    journal_->PathChanged(documents_.FilePath());
     RebuildRecentMenu();
 }
 
 void CMainFrame::OnFileNew() {
-    if (documents_.SaveModified()) documents_.NewDocument();
+    if (documents_.SaveModified() && documents_.NewDocument()) journal_->StartUntitled();
 }
 
 void CMainFrame::OnFileOpen() {

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "tutor/app/document_host.h"
@@ -18,6 +19,7 @@ namespace zav::ui {
 
 class CExerciseBar;
 class CFingerDlg;
+class CJournalLink;
 class CJumpDlg;
 class CLettersBar;
 class CPrompts;
@@ -49,6 +51,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     CJumpDlg* JumpDlg() const { return jumpDlg_; }
     CSettingsDlg* SettingsDlg() const { return settingsDlg_; }
     CStatsDlg* StatsDlg() const { return statsDlg_; }
+    CJournalLink& Journal() const { return *journal_; }
     bool FingerGuideShown() const { return fingerGuideShown_; }
     // The bars' texts at a glance.
     QString ExerciseBarText() const;
@@ -66,6 +69,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     void ShowLetterLists(const std::string& good, const std::string& bad) override;
     void ShowFingerFor(char next) override;
     void RefreshGraph() override;
+    void TurnRecorded(const CTurnRecord& record, const CKeyTimes& keys) override;
     void MarkModified() override;
     void UpdateStatusPanes() override;
     bool ConfirmAdvance() override;
@@ -147,6 +151,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     bool statsShown_ = false;
     int errorLevel_ = 0;
     std::function<void(int)> exerciseHelp_;
+    std::unique_ptr<CJournalLink> journal_;
 };
 
 }  // namespace zav::ui

@@ -16,6 +16,7 @@
 #include "tutor/dialogs/settings_dlg.h"
 #include "tutor/dialogs/stats_dlg.h"
 #include "tutor/resources/strings.h"
+#include "tutor/stats/journal_link.h"
 #include "tutor/stats/report.h"
 #include "tutor/typing/zavtype_view.h"
 
@@ -97,8 +98,9 @@ void CMainFrame::OnPractice() {
     CZAVTypeDoc& doc = documents_.Document();
     CPracticeDlg dialog(prompts_, this);
     dialog.SetChoice(PracticeFromDocument(doc));
+    dialog.SetSlowLetters(journal_->SlowLetters());
     if (dialog.exec() != QDialog::Accepted) return;
-    ApplyPractice(dialog.Choice(), doc);
+    ApplyPractice(dialog.Choice(), doc, dialog.SlowLetters());
     view_->StartExercise();
 }
 

@@ -66,6 +66,9 @@ class CZAVTypeDoc {
     std::string anyOrderLetters;
     std::string inOrderText;
     int okThreshold = 0;  // from the settings, never stored in progress files
+    // The journal's slowest letters while a slow-letter drill is on screen; the drill is a
+    // problem-letter drill of these letters. Never stored in progress files.
+    std::string slowLetters;
 
     // New's values from the settings; keeps the practice letters and the extra-letters choice.
     // Does not touch the course (the caller loads it).

@@ -39,6 +39,8 @@ std::string ExerciseText(const CZAVTypeDoc& doc, CRandom& random, const CFingerT
         case LettersInOrder:
             return doc.inOrderText;
         case ProblemLetters:
+            if (!doc.slowLetters.empty())
+                return BuildDrill(doc.slowLetters, extra, random, fingers);
             return BuildDrill(doc.LettersInRange(doc.badLimit, kDrillProblemHigh), extra, random,
                               fingers);
         case RandomLetters:

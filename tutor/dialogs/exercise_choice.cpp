@@ -45,11 +45,12 @@ PracticeChoice PracticeFromDocument(const CZAVTypeDoc& doc) {
     return choice;
 }
 
-void ApplyPractice(const PracticeChoice& choice, CZAVTypeDoc& doc) {
+void ApplyPractice(const PracticeChoice& choice, CZAVTypeDoc& doc, const std::string& slowLetters) {
     doc.anyOrderLetters = choice.anyOrderLetters;
     doc.inOrderText = choice.inOrderText;
     doc.includeExtraLetters = choice.includeExtra == 1;
     doc.kind = KindOfPracticeMode(choice.mode);
+    doc.slowLetters = choice.mode == PracticeSlow ? slowLetters : std::string();
 }
 
 int KindOfPracticeMode(int mode) {
@@ -63,7 +64,7 @@ int KindOfPracticeMode(int mode) {
     }
 }
 
-bool CanStartPractice(const PracticeChoice& choice) {
+bool CanStartPractice(const PracticeChoice& choice, const std::string& slowLetters) {
     switch (choice.mode) {
         case PracticeProblem:
             return choice.hasProblemLetters;
@@ -71,6 +72,8 @@ bool CanStartPractice(const PracticeChoice& choice) {
             return !choice.anyOrderLetters.empty();
         case PracticeInOrder:
             return !choice.inOrderText.empty();
+        case PracticeSlow:
+            return !slowLetters.empty();
         default:
             return false;
     }

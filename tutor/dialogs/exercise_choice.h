@@ -16,6 +16,8 @@ enum PracticeMode : int {
     PracticeProblem = 0,
     PracticeAnyOrder = 1,
     PracticeInOrder = 2,
+    // The slowest letters of the journal, drilled like the problem letters.
+    PracticeSlow = 3,
 };
 
 inline constexpr int kPracticeTextMax = 256;
@@ -31,12 +33,14 @@ struct PracticeChoice {
 // What the caller hands the dialog: the document's letters and whether any letter has
 // reached the problem limit.
 PracticeChoice PracticeFromDocument(const CZAVTypeDoc& doc);
-// "Comienza" accepted: both texts and the extra-letters choice go back, kind from the mode.
-void ApplyPractice(const PracticeChoice& choice, CZAVTypeDoc& doc);
-// 0 → ProblemLetters, 1 → RandomLetters, 2 → LettersInOrder.
+// "Comienza" accepted: both texts and the extra-letters choice go back, kind from the mode;
+// "Letras lentas" drills `slowLetters`, the journal's slowest letters.
+void ApplyPractice(const PracticeChoice& choice, CZAVTypeDoc& doc,
+                   const std::string& slowLetters = {});
+// 0 and 3 → ProblemLetters, 1 → RandomLetters, 2 → LettersInOrder.
 int KindOfPracticeMode(int mode);
 // Whether "Comienza" has anything to practise.
-bool CanStartPractice(const PracticeChoice& choice);
+bool CanStartPractice(const PracticeChoice& choice, const std::string& slowLetters = {});
 
 struct PracticeControls {
     bool anyOrderEnabled = false;

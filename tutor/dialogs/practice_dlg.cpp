@@ -25,6 +25,7 @@ CPracticeDlg::CPracticeDlg(CPrompts& prompts, QWidget* parent)
     connect(ui_->problemRadio, &QRadioButton::clicked, this, &CPracticeDlg::OnProblem);
     connect(ui_->anyOrderRadio, &QRadioButton::clicked, this, &CPracticeDlg::OnAnyOrder);
     connect(ui_->inOrderRadio, &QRadioButton::clicked, this, &CPracticeDlg::OnInOrder);
+    connect(ui_->slowRadio, &QRadioButton::clicked, this, &CPracticeDlg::OnSlow);
     connect(ui_->startButton, &QPushButton::clicked, this, &CPracticeDlg::OnStart);
     connect(ui_->cancelButton, &QPushButton::clicked, this, &CPracticeDlg::OnCancel);
     SetChoice(PracticeChoice{});
@@ -68,6 +69,9 @@ void CPracticeDlg::OnAnyOrder() {
 void CPracticeDlg::OnInOrder() {
     ApplyMode(PracticeInOrder);
 }
+void CPracticeDlg::OnSlow() {
+    ApplyMode(PracticeSlow);
+}
 
 void CPracticeDlg::OnStart() {
     // A character that Windows-1252 lacks would be stored as "?": refused, naming it.
@@ -79,8 +83,10 @@ void CPracticeDlg::OnStart() {
         return;
     }
     ReadControls();
-    if (!CanStartPractice(choice_)) {
-        prompts_.Message(FromCp1252(text::kNothingToPractise), QMessageBox::Warning);
+    if (!CanStartPractice(choice_, slowLetters_)) {
+        prompts_.Message(FromCp1252(choice_.mode == PracticeSlow ? text::kNoSlowLetters
+                                                                 : text::kNothingToPractise),
+                         QMessageBox::Warning);
         return;
     }
     accept();

@@ -26,11 +26,15 @@ class CPracticeDlg : public QDialog {
     // chosen again, whatever was chosen last time.
     void SetChoice(const PracticeChoice& choice);
     const PracticeChoice& Choice() const { return choice_; }
+    // The journal's slowest letters for "Letras lentas"; none: nothing to practise there.
+    void SetSlowLetters(const std::string& letters) { slowLetters_ = letters; }
+    const std::string& SlowLetters() const { return slowLetters_; }
 
   private:
     void OnProblem();
     void OnAnyOrder();
     void OnInOrder();
+    void OnSlow();
     void OnStart();
     void OnCancel();
 
@@ -40,6 +44,7 @@ class CPracticeDlg : public QDialog {
     std::unique_ptr<Ui::CPracticeDlg> ui_;
     CPrompts& prompts_;
     PracticeChoice choice_;
+    std::string slowLetters_;
 };
 
 }  // namespace zav::ui

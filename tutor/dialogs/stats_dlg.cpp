@@ -2,6 +2,7 @@
 
 #include "tutor/app/qt_text.h"
 #include "tutor/resources/strings.h"
+#include "tutor/stats/progress_chart.h"
 #include "ui_stats_dlg.h"
 
 namespace zav::ui {
@@ -14,7 +15,9 @@ CStatsDlg::CStatsDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui
     for (const char* name : {text::kTabHistory, text::kTabSpeed, text::kTabPrecision}) {
         ui_->tabBar->addTab(FromCp1252(name));
     }
+    progressTab_ = ui_->tabBar->addTab(tr("Progreso"));
     ui_->tabBar->setCurrentIndex(0);
+    ui_->progress->hide();
     ui_->graph->SetTabs(ui_->tabBar);
     connect(ui_->tabBar, &QTabBar::currentChanged, this, &CStatsDlg::OnTabChanged);
     setFixedSize(sizeHint());
@@ -31,7 +34,16 @@ void CStatsDlg::ShowFor(const CZAVTypeDoc& doc) {
 }
 
 void CStatsDlg::RefreshGraph() {
-    ui_->graph->RefreshGraph();
+    const bool progress = SelectedTab() == progressTab_;
+    ui_->graph->setVisible(!progress);
+    ui_->progress->setVisible(progress);
+    if (progress) {
+        const auto periods = progressSource_ ? progressSource_() : std::nullopt;
+        ui_->progress->ShowPeriods(periods.value_or(std::vector<ProgressPeriod>{}),
+                                   periods.has_value());
+    } else {
+        ui_->graph->RefreshGraph();
+    }
 }
 void CStatsDlg::SelectTab(int index) {
     ui_->tabBar->setCurrentIndex(index);
@@ -41,6 +53,9 @@ int CStatsDlg::SelectedTab() const {
 }
 CGraphWnd* CStatsDlg::Graph() const {
     return ui_->graph;
+}
+CProgressChart* CStatsDlg::Progress() const {
+    return ui_->progress;
 }
 
 void CStatsDlg::OnTabChanged(int) {

@@ -3,7 +3,12 @@
 // "Es&tadística" hands it the document and shows it, and the view calls RefreshGraph after
 // every finished turn, shown or not.
 #include <QDialog>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
+
+#include "tutor/stats/progress_periods.h"
 
 namespace Ui {
 class CStatsDlg;
@@ -16,6 +21,7 @@ class CZAVTypeDoc;
 namespace zav::ui {
 
 class CGraphWnd;
+class CProgressChart;
 
 class CStatsDlg : public QDialog {
     Q_OBJECT
@@ -31,10 +37,18 @@ class CStatsDlg : public QDialog {
     int SelectedTab() const;
     CGraphWnd* Graph() const;
 
+    // Where the "Progreso" tab takes its days from: nothing when there is no journal.
+    using ProgressSource = std::function<std::optional<std::vector<ProgressPeriod>>()>;
+    void SetProgressSource(ProgressSource source) { progressSource_ = std::move(source); }
+    CProgressChart* Progress() const;
+    int ProgressTab() const { return progressTab_; }
+
   private:
     void OnTabChanged(int index);
 
     std::unique_ptr<Ui::CStatsDlg> ui_;
+    ProgressSource progressSource_;
+    int progressTab_ = -1;
 };
 
 }  // namespace zav::ui

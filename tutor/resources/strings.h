@@ -107,6 +107,7 @@ inline constexpr char kCourseCaption[] = "Ec %d: '%s' %d de %d";
 inline constexpr char kProblemLettersCaption[] = "Ejercicio con sus letras problem\xe1ticas";
 inline constexpr char kLettersInOrderCaption[] = "Ejercicio libre";
 inline constexpr char kRandomLettersCaption[] = "Ejercicio de letras aleatorias";
+inline constexpr char kSlowLettersCaption[] = "Ejercicio con sus letras lentas";
 inline constexpr char kAutoPane[] = "AUTO";
 inline constexpr char kExercisePaneWidth[] =
     "Esta es d\xf3nde el nombre del ejercicio corriente es Mostrado";
@@ -160,6 +161,11 @@ inline constexpr char kCharacterNotPractisable[] =
     "El car\xe1"
     "cter \xab%1\xbb no se puede practicar: no existe en el juego de caracteres de "
     "los cursos.";
+inline constexpr char kNoSlowLetters[] =
+    "Todav\xed"
+    "a no hay letras lentas: cada letra necesita al menos 20 pulsaciones en los "
+    "\xfaltimos 30 d\xed"
+    "as.";
 
 // Companion programs.
 inline constexpr char kHelpViewerProgram[] = "ZAVTHelp";

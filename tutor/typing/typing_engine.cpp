@@ -96,6 +96,7 @@ void CTypingEngine::CorrectCharacter(unsigned char expected) {
     }
     if (expected == ' ') ++record_.words;
     ++doc_.stats.letterCorrect[expected];
+    keyTimes_.Correct(expected, clock_.Now());
     ++record_.letters;
     if (record_.letters == 1) StartTiming();
 }
@@ -137,6 +138,7 @@ void CTypingEngine::FinishLine(bool recorded) {
         record_.kind = doc_.kind;
         record_.exercise = doc_.exercise;
         doc_.AddTurn(record_);
+        listener_.TurnRecorded(record_, keyTimes_);
     }
     const bool advance = listener_.AskAutoAdvance();
     listener_.RefreshGraph();
@@ -170,7 +172,8 @@ void CTypingEngine::StartExercise() {
             SetCourseCaption();
             break;
         case ProblemLetters:
-            statusText_ = text::kProblemLettersCaption;
+            statusText_ =
+                doc_.slowLetters.empty() ? text::kProblemLettersCaption : text::kSlowLettersCaption;
             break;
         case LettersInOrder:
             statusText_ = text::kLettersInOrderCaption;
@@ -200,6 +203,7 @@ void CTypingEngine::BeginTurn() {
     record_.errors = 0;
     record_.words = 0;
     record_.errorLetters.clear();
+    keyTimes_.Clear();
     pendingError_ = false;
     sourceLine_ = lineSource_();
     typedText_.clear();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tutor/course/document.h"
+#include "tutor/typing/key_times.h"
 #include "tutor/typing/mark_set.h"
 #include "tutor/typing/typing_clock.h"
 
@@ -37,6 +38,8 @@ class ITypingListener {
     // A course exercise started: tell a running help viewer its 0-based index.
     virtual void PostExerciseHelp(int /*exercise*/) {}
     virtual void RefreshGraph() {}
+    // A finished turn was added to the history, with the speed of each of its keys.
+    virtual void TurnRecorded(const CTurnRecord& /*record*/, const CKeyTimes& /*keys*/) {}
     // Asked once after every finished turn: move on to the next exercise?
     virtual bool AskAutoAdvance() { return false; }
     virtual void MarkModified() {}
@@ -81,6 +84,7 @@ class CTypingEngine {
     const CMarkSet& CurrentMarks() const { return currentMarks_; }
     const CMarkSet& PreviousMarks() const { return previousMarks_; }
     const CMarkSet& OlderMarks() const { return olderMarks_; }
+    const CKeyTimes& KeyTimes() const { return keyTimes_; }
 
   private:
     void CorrectCharacter(unsigned char expected);
@@ -109,6 +113,7 @@ class CTypingEngine {
     CMarkSet currentMarks_;
     CMarkSet previousMarks_;
     CMarkSet olderMarks_;
+    CKeyTimes keyTimes_;
     std::string statusText_;
 };
 

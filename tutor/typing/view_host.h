@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tutor/course/document.h"
+#include "tutor/typing/key_times.h"
 
 namespace zav::ui {
 
@@ -18,6 +19,8 @@ class IViewHost {
     virtual void ShowLetterLists(const std::string& /*good*/, const std::string& /*bad*/) {}
     virtual void ShowFingerFor(char /*next*/) {}
     virtual void RefreshGraph() {}
+    // A finished turn was added to the history, with the speed of each of its keys.
+    virtual void TurnRecorded(const CTurnRecord& /*record*/, const CKeyTimes& /*keys*/) {}
     virtual void PostExerciseHelp(int /*exercise*/) {}
     virtual void MarkModified() {}
     // The automatic advance asks the user first: true to move on.

@@ -90,6 +90,9 @@ class CZAVTypeView : public QWidget, private ITypingListener {
     void StopTimer() override { timer_.stop(); }
     void PostExerciseHelp(int exercise) override;
     void RefreshGraph() override;
+    void TurnRecorded(const CTurnRecord& record, const CKeyTimes& keys) override {
+        if (host_) host_->TurnRecorded(record, keys);
+    }
     bool AskAutoAdvance() override;
     void MarkModified() override;
 

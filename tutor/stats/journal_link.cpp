@@ -1,0 +1,111 @@
+#include "tutor/stats/journal_link.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <QUuid>
+#include <ctime>
+
+#include "tutor/app/prompts.h"
+
+namespace zav::ui {
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CJournalLink", text);
+}
+
+QString FailureText(JournalStatus status) {
+    switch (status) {
+        case JournalStatus::Unwritable:
+            return Tr("No se puede escribir el diario de progreso %1.");
+        case JournalStatus::Full:
+            return Tr("El disco est\u00e1 lleno: no se puede escribir el diario de progreso %1.");
+        case JournalStatus::Locked:
+            return Tr("Otro programa tiene bloqueado el diario de progreso %1.");
+        case JournalStatus::Newer:
+            return Tr(
+                "El diario de progreso %1 es de una versi\u00f3n m\u00e1s reciente de "
+                "ZAVType y no se modifica.");
+        default:
+            return Tr("No se puede usar el diario de progreso %1.");
+    }
+}
+
+}  // namespace
+
+CJournalLink::CJournalLink(CPrompts& prompts) : prompts_(prompts) {
+    StartUntitled();
+}
+
+CJournalLink::~CJournalLink() = default;
+
+std::filesystem::path CJournalLink::DefaultFile() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return std::filesystem::path(data.toStdString()) / "zavtype" / "journal.sqlite";
+}
+
+void CJournalLink::Open(const std::filesystem::path& file) {
+    journal_ = std::make_unique<CJournal>(file);
+    Report(journal_->Open());
+}
+
+void CJournalLink::Report(JournalStatus status) {
+    if (status == JournalStatus::Ok || status == JournalStatus::Closed || reported_) return;
+    reported_ = true;
+    const QString file = QString::fromStdString(journal_->File().string());
+    if (status == JournalStatus::SetAside) {
+        prompts_.Message(Tr("El diario de progreso %1 estaba da\u00f1ado: se ha guardado aparte "
+                            "como %2 y se empieza uno nuevo.")
+                             .arg(file, QString::fromStdString(journal_->SetAsidePath().string())),
+                         QMessageBox::Information);
+        return;
+    }
+    prompts_.Message(FailureText(status).arg(file) + QLatin1Char(' ') +
+                         Tr("ZAVType sigue sin diario; su progreso se guarda como siempre."),
+                     QMessageBox::Warning);
+}
+
+void CJournalLink::StartUntitled() {
+    key_ = "sin-titulo:" + QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
+    untitled_ = true;
+}
+
+void CJournalLink::DocumentReplaced(const QString& path) {
+    if (path.isEmpty()) {
+        if (!untitled_) StartUntitled();
+        return;
+    }
+    key_ = path.toStdString();
+    untitled_ = false;
+}
+
+void CJournalLink::PathChanged(const QString& path) {
+    const std::string next = path.toStdString();
+    if (next.empty() || next == key_) return;
+    if (untitled_ && Active()) Report(journal_->MoveDocument(key_, next));
+    key_ = next;
+    untitled_ = false;
+}
+
+void CJournalLink::AddTurn(const CTurnRecord& record, const CKeyTimes& keys,
+                           const std::string& course) {
+    if (!Active()) return;
+    Report(journal_->AddTurn({std::time(nullptr), key_, course, record, &keys}));
+}
+
+std::optional<std::vector<ProgressPeriod>> CJournalLink::Progress() const {
+    if (!Active()) return std::nullopt;
+    const std::time_t now = std::time(nullptr);
+    return ProgressPeriods(journal_->Days(key_, ""), JournalLocalDate(now));
+}
+
+std::string CJournalLink::SlowLetters() const {
+    return Active() ? journal_->SlowestLetters(key_, std::time(nullptr)) : std::string();
+}
+
+std::vector<JournalKey> CJournalLink::KeySpeeds(int days) const {
+    return Active() ? journal_->KeySpeeds(key_, days, std::time(nullptr))
+                    : std::vector<JournalKey>();
+}
+
+}  // namespace zav::ui
