@@ -42,6 +42,7 @@ TEST(TypingView, LineTypedWithoutErrors) {
     EXPECT_EQ(t.Doc().stats.letterCorrect[0xf1], 1);
     EXPECT_EQ(t.View()->Sounds().PlayCount(Sound::Ok), 9);
     EXPECT_EQ(t.View()->Sounds().PlayCount(Sound::Done), 1);
+    EXPECT_TRUE(t.prompts.messages.empty());  // no sound device here: silence, no message
     EXPECT_FALSE(t.View()->TimerActive());
     EXPECT_TRUE(t.app->Documents().Modified());
     EXPECT_TRUE(t.Frame()->ExerciseBarText().contains(QStringLiteral("Intentos 2")));

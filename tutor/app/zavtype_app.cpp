@@ -1,5 +1,7 @@
 #include "tutor/app/zavtype_app.h"
 
+#include <QTimer>
+
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
 #include "tutor/app/qt_text.h"
@@ -29,6 +31,9 @@ bool CZAVTypeApp::Start(const QString& file) {
     if (!ok) return false;
     frame_->show();
     frame_->View()->setFocus();
+    // The sound server is reached once the window is up, so that it never delays the window.
+    if (config_.audio > -1)
+        QTimer::singleShot(0, frame_.get(), [this] { frame_->View()->Sounds().Load(); });
     return true;
 }
 
