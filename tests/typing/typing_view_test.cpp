@@ -3,6 +3,8 @@
 
 #include <QFontMetrics>
 #include <QInputMethodEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 
 #include "tests/typing/tutor_fixture.h"
@@ -175,6 +177,22 @@ TEST(TypingView, CaretAt55OnlyWithFocusInBothShapes) {
         t.View()->setFocus();
         EXPECT_EQ(Pixel(t.View(), 55, mid + 25), kBlack);
     }
+}
+
+TEST(TypingView, OpenMenuStopsTheTurnClockUntilTheViewHasTheFocusAgain) {
+    TutorFixture t("\tFila\nfjfj\n");
+    ASSERT_TRUE(t.Start());
+    t.Type("f");
+    ASSERT_TRUE(t.View()->TimerActive());
+    QMenu* menu = t.Frame()->menuBar()->actions().first()->menu();
+    menu->popup(t.Frame()->mapToGlobal(QPoint(10, 30)));
+    QTest::qWait(20);
+    EXPECT_TRUE(t.Engine().ClockPaused());
+    EXPECT_FALSE(t.View()->TimerActive());
+    menu->close();
+    QTest::qWait(20);
+    EXPECT_FALSE(t.Engine().ClockPaused());
+    EXPECT_TRUE(t.View()->TimerActive());
 }
 
 TEST(TypingView, CaptionOfTheTwelfthExercise) {

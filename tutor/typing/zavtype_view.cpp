@@ -193,12 +193,14 @@ void CZAVTypeView::TypeText(const QString& text) {
 void CZAVTypeView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     focus_ = true;
+    engine_.ResumeClock();
     DrawExercise(true);
 }
 
 void CZAVTypeView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     focus_ = false;
+    engine_.PauseClock();
     DrawExercise(true);
 }
 
