@@ -84,6 +84,23 @@ TEST(TutorWindow, SaveOpenAndNewRoundTrip) {
     EXPECT_EQ(bytes.toStdString(), EncodeProgress(t.Doc(), t.Doc().course.Path()));
 }
 
+TEST(TutorWindow, ShortcutsShownInTheFileMenuWork) {
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    t.Type("as");
+    t.prompts.answers = {Answer::No};
+    QTest::keyClick(t.View(), Qt::Key_N, Qt::ControlModifier);  // New, after the save prompt
+    EXPECT_EQ(t.prompts.questions.size(), 1u);
+    EXPECT_EQ(t.Engine().Position(), 0);
+    t.Type("as");
+    t.prompts.files = {t.Path("atajo.zav")};
+    QTest::keyClick(t.View(), Qt::Key_G, Qt::ControlModifier);  // Save
+    EXPECT_TRUE(QFile::exists(t.Path("atajo.zav")));
+    t.prompts.files = {t.Path("otro.zav")};
+    QTest::keyClick(t.View(), Qt::Key_A, Qt::ControlModifier);  // Open asks for a file
+    EXPECT_TRUE(t.prompts.files.empty());
+}
+
 TEST(TutorWindow, SavePromptOnNewOpenAndExit) {
     TutorFixture t;
     ASSERT_TRUE(t.Start());

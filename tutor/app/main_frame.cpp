@@ -51,11 +51,13 @@ QAction* CMainFrame::AddAction(QMenu* menu, const char* text, const char* name, 
     QAction* action = menu->addAction(FromCp1252(text));
     action->setObjectName(QString::fromLatin1(name));
     action->setEnabled(enabled);
+    // A shortcut the menu shows is one that works.
+    const QString shown = action->text().section(QLatin1Char('\t'), 1);
+    if (!shown.isEmpty()) action->setShortcut(QKeySequence(shown));
     return action;
 }
 
 void CMainFrame::CreateMenus() {
-    // The shortcut texts of the "Archivo" entries are shown only; the tutor has no shortcuts.
     fileMenu_ = menuBar()->addMenu(FromCp1252(text::kMenuFile));
     connect(AddAction(fileMenu_, text::kMenuNew, "fileNew", true), &QAction::triggered, this,
             &CMainFrame::OnFileNew);

@@ -157,11 +157,12 @@ void CZAVTypeView::resizeEvent(QResizeEvent* event) {
 }
 
 void CZAVTypeView::keyPressEvent(QKeyEvent* event) {
-    // Control-key combinations type nothing, whatever text the platform attaches to them.
+    // Control and Alt combinations type nothing, whatever text the platform attaches to them;
+    // Control and Alt together are AltGr on some keyboards and type what it gives.
     const Qt::KeyboardModifiers mods = event->modifiers();
-    const bool control =
-        (mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods & Qt::AltModifier);
-    if (event->text().isEmpty() || control) {
+    const bool control = mods & (Qt::ControlModifier | Qt::MetaModifier);
+    const bool alt = mods & Qt::AltModifier;
+    if (event->text().isEmpty() || control != alt) {
         QWidget::keyPressEvent(event);
         return;
     }
