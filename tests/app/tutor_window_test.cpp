@@ -101,6 +101,36 @@ TEST(TutorWindow, ShortcutsShownInTheFileMenuWork) {
     EXPECT_TRUE(t.prompts.files.empty());
 }
 
+TEST(TutorWindow, FileDialogsStartInTheFolderOfTheLastFile) {
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    EXPECT_EQ(ui::CPrompts::StartPath(QStringLiteral("ZAVTyp.zav")), QStringLiteral("ZAVTyp.zav"));
+    ui::CPrompts::RememberFolder(t.Path("cursos/mio.txt"));  // not there: never a start
+    EXPECT_EQ(ui::CPrompts::StartPath(QString()), QString());
+    ui::CPrompts::RememberFolder(t.Path("progreso.zav"));
+    const struct {
+        QString initial, start;
+    } cases[] = {
+        {QString(), t.dir.path()},
+        {QStringLiteral("ZAVTyp.zav"), t.Path("ZAVTyp.zav")},
+        {QStringLiteral("/otra/parte.zav"), QStringLiteral("/otra/parte.zav")},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ui::CPrompts::StartPath(c.initial), c.start);
+}
+
+TEST(TutorWindow, QtsOwnWindowsSpeakSpanish) {
+    ASSERT_TRUE(ui::InstallQtSpanish()) << "Debian qt6-translations-l10n";
+    const struct {
+        const char* context;
+        const char* english;
+        const char* spanish;
+    } texts[] = {{"QFileDialog", "Look in:", "Ver en:"},
+                 {"QFontDialog", "Select Font", "Seleccionar un tipo de letra"},
+                 {"QPlatformTheme", "Cancel", "Cancelar"}};
+    for (const auto& t : texts)
+        EXPECT_EQ(QCoreApplication::translate(t.context, t.english), QString::fromUtf8(t.spanish));
+}
+
 TEST(TutorWindow, SavePromptOnNewOpenAndExit) {
     TutorFixture t;
     ASSERT_TRUE(t.Start());

@@ -1,6 +1,9 @@
 #include "tutor/app/zavtype_app.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
@@ -10,6 +13,15 @@
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
+
+bool InstallQtSpanish() {
+    static QTranslator translator;
+    if (!translator.isEmpty()) return true;
+    if (!translator.load(QStringLiteral("qtbase_es"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
 
 CZAVTypeApp::CZAVTypeApp(std::filesystem::path programFolder, CPrompts& prompts)
     : documents_(doc_, config_, programFolder, prompts, recent_) {
