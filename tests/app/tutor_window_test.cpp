@@ -2,7 +2,9 @@
 // a progress file on the command line, dropped files and courses that cannot be opened.
 #include <gtest/gtest.h>
 
+#include <QMenuBar>
 #include <QMimeData>
+#include <QToolBar>
 #include <QUrl>
 
 #include "tests/typing/tutor_fixture.h"
@@ -31,6 +33,9 @@ TEST(TutorWindow, StartsUntitledWithTheDefaultCourse) {
          {"fileNew", "fileOpen", "fileSave", "fileSaveAs", "loadCourse", "appExit", "appAbout",
           "report", "viewSettings", "viewFingers", "viewStatistics", "exerciseNext", "soundSwitch"})
         EXPECT_TRUE(t.Frame()->Action(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_EQ(t.Frame()->windowIcon().availableSizes().size(), 6) << "the program's icon";
+    EXPECT_EQ(t.Frame()->Action(QStringLiteral("helpTips"))->statusTip(),
+              QStringLiteral("Muestra consejos para este ejercicio"));
 }
 
 TEST(TutorWindow, MissingSettingsAreReportedThenDefaultsUsed) {
@@ -45,8 +50,10 @@ TEST(TutorWindow, MissingDefaultCourseEndsStartUp) {
     TutorFixture t("");
     EXPECT_FALSE(t.Start());
     ASSERT_EQ(t.prompts.messages.size(), 1u);
-    EXPECT_EQ(t.prompts.messages[0],
-              QStringLiteral("Could not find an important file - ZAVType will exit now"));
+    EXPECT_TRUE(t.prompts.messages[0].startsWith(
+        QStringLiteral("No se encuentra o no se puede leer el archivo ") +
+        t.Path("Courses/Default")))
+        << t.prompts.messages[0].toStdString();
 }
 
 TEST(TutorWindow, SaveOpenAndNewRoundTrip) {
@@ -129,6 +136,25 @@ TEST(TutorWindow, QtsOwnWindowsSpeakSpanish) {
                  {"QPlatformTheme", "Cancel", "Cancelar"}};
     for (const auto& t : texts)
         EXPECT_EQ(QCoreApplication::translate(t.context, t.english), QString::fromUtf8(t.spanish));
+}
+
+TEST(TutorWindow, WindowPlaceAndBarsAreKeptForTheNextRun) {
+    QRect placed;
+    {
+        TutorFixture t;
+        ASSERT_TRUE(t.Start());
+        t.Frame()->setGeometry(40, 50, 800, 500);
+        t.Frame()->ToolBar()->hide();
+        placed = t.Frame()->geometry();
+        EXPECT_TRUE(t.Frame()->close());
+    }
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    EXPECT_EQ(t.Frame()->size(), placed.size());
+    EXPECT_FALSE(t.Frame()->ToolBar()->isVisible());
+    EXPECT_FALSE(t.Frame()->Action(QStringLiteral("viewToolbar"))->isChecked());
+    EXPECT_TRUE(t.Frame()->close());
+    ui::TutorSettings().remove(QStringLiteral("Settings"));  // later tests start afresh
 }
 
 TEST(TutorWindow, SavePromptOnNewOpenAndExit) {
@@ -223,14 +249,17 @@ TEST(TutorWindow, CourseThatCannotBeOpenedKeepsCourseAndDocument) {
 TEST(TutorWindow, RecentFilesAndDroppedFilesOpenDocuments) {
     TutorFixture t;
     ASSERT_TRUE(t.Start());
-    for (const char* name : {"uno.zav", "dos.zav", "tres.zav", "cuatro.zav", "cinco.zav"}) {
+    for (const char* name : {"uno.zav", "dos.zav", "tres.zav", "cuatro.zav", "cinco&seis.zav"}) {
         t.prompts.files = {t.Path(QString::fromLatin1(name))};
         t.Frame()->Action(QStringLiteral("fileSaveAs"))->trigger();
     }
     ui::CRecentFiles stored;
     stored.Load();
-    EXPECT_EQ(stored.Files(), (QStringList{t.Path("cinco.zav"), t.Path("cuatro.zav"),
+    EXPECT_EQ(stored.Files(), (QStringList{t.Path("cinco&seis.zav"), t.Path("cuatro.zav"),
                                            t.Path("tres.zav"), t.Path("dos.zav")}));
+    // An "&" of a path is shown as it is, not taken for a mnemonic.
+    EXPECT_EQ(t.Frame()->Action(QStringLiteral("recentFile1"))->text(),
+              QStringLiteral("&1 ") + t.Path("cinco&&seis.zav"));
     t.Frame()->Action(QStringLiteral("recentFile4"))->trigger();
     EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("dos.zav - ZAVType"));
 

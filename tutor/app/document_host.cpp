@@ -24,7 +24,7 @@ bool CDocumentHost::NewDocument(bool startup) {
     const std::filesystem::path defaultCourse = folder_ / "Courses" / "Default";
     if (!course.Load(defaultCourse.string())) {
         if (startup)
-            ImportantFileMissing();
+            ImportantFileMissing(defaultCourse.string());
         else
             CourseNotOpened(defaultCourse.string());
         return false;
@@ -57,7 +57,7 @@ bool CDocumentHost::OpenDocument(const QString& file, bool startup) {
         result.coursePath.empty() ? next.course.Path() : result.coursePath;
     if (!next.course.Load(coursePath)) {
         if (startup)
-            ImportantFileMissing();
+            ImportantFileMissing(coursePath);
         else
             CourseNotOpened(coursePath);
         return false;
@@ -140,8 +140,9 @@ QString CDocumentHost::Title() const {
     return QFileInfo(filePath_).fileName();
 }
 
-void CDocumentHost::ImportantFileMissing() {
-    prompts_.Message(FromCp1252(text::kImportantFileMissing), QMessageBox::Critical);
+void CDocumentHost::ImportantFileMissing(const std::string& file) {
+    prompts_.Message(FromCp1252(text::kImportantFileMissing).arg(FromCp1252(file)),
+                     QMessageBox::Critical);
 }
 
 void CDocumentHost::CourseNotOpened(const std::string& coursePath) {

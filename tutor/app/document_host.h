@@ -53,7 +53,7 @@ class CDocumentHost {
     const std::filesystem::path& ProgramFolder() const { return folder_; }
 
   private:
-    void ImportantFileMissing();
+    void ImportantFileMissing(const std::string& file);
     void CourseNotOpened(const std::string& coursePath);
     void Replaced();
     bool WriteTo(const QString& file);

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -148,6 +150,15 @@ void CMainFrame::CreateBars() {
     // One above the other, as two rows of the bottom edge.
     addDockWidget(Qt::BottomDockWidgetArea, exerciseBar_, Qt::Vertical);
     addDockWidget(Qt::BottomDockWidgetArea, lettersBar_, Qt::Vertical);
+    // Titled, so that the bars' context menu and a floating bar name them; the "Ver" check marks
+    // follow the bars however they are shown or hidden.
+    toolBar_->setWindowTitle(FromCp1252(text::kToolBarTitle));
+    exerciseBar_->setWindowTitle(FromCp1252(text::kExerciseBarTitle));
+    lettersBar_->setWindowTitle(FromCp1252(text::kLettersBarTitle));
+    exerciseBar_->setObjectName(QStringLiteral("exerciseBar"));
+    lettersBar_->setObjectName(QStringLiteral("lettersBar"));
+    connect(toolBar_->toggleViewAction(), &QAction::toggled, Action(QStringLiteral("viewToolbar")),
+            &QAction::setChecked);
 }
 
 // The modeless dialogs live as long as the frame, hidden until their commands show them.
@@ -166,11 +177,21 @@ void CMainFrame::CreateDialogs() {
 bool CMainFrame::Create() {
     const std::filesystem::path fingers = documents_.ProgramFolder() / "fingers.txt";
     if (!fingerDlg_->LoadFingerFile(fingers)) {
-        prompts_.Message(FromCp1252(text::kImportantFileMissing), QMessageBox::Critical);
+        prompts_.Message(
+            FromCp1252(text::kImportantFileMissing).arg(QString::fromStdString(fingers.string())),
+            QMessageBox::Critical);
         return false;
     }
     fingerGuideShown_ = false;
     settingsDlg_->FillLayouts(fingerDlg_->Table().LayoutNames());
+    // The window comes back where the user left it, its bars too; the first time it fits the
+    // screen, however large the scale.
+    const QSettings store = TutorSettings();
+    if (!restoreGeometry(store.value(QStringLiteral("Settings/WindowGeometry")).toByteArray()) &&
+        screen())
+        resize(size().boundedTo(screen()->availableGeometry().size()));
+    restoreState(store.value(QStringLiteral("Settings/WindowState")).toByteArray());
+    Action(QStringLiteral("viewToolbar"))->setChecked(!toolBar_->isHidden());
     return true;
 }
 
@@ -182,7 +203,10 @@ void CMainFrame::RebuildRecentMenu() {
     recentActions_.clear();
     const QStringList& files = recent_.Files();
     for (int i = 0; i < files.size(); ++i) {
-        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files.at(i)), this);
+        auto* action =
+            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+                            QString(files.at(i)).replace(QLatin1Char('&'), QStringLiteral("&&"))),
+                        this);
         action->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
         connect(action, &QAction::triggered, this, [this, i] { OnRecentFile(i); });
         fileMenu_->insertAction(exitSeparator_, action);
@@ -259,6 +283,7 @@ void CMainFrame::DocumentReplaced() {
     view_->RefreshFont();
     view_->StartExercise();
     UpdateCommandStates();
+    RefreshGraph();  // an open statistics dialog shows the new document at once
 }
 
 void CMainFrame::TitleChanged() {
@@ -315,6 +340,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     recent_.Save();
+    QSettings store = TutorSettings();
+    store.setValue(QStringLiteral("Settings/WindowGeometry"), saveGeometry());
+    store.setValue(QStringLiteral("Settings/WindowState"), saveState());
     event->accept();
 }
 

@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include "tutor/app/qt_text.h"
+#include "tutor/app/recent_files.h"
 #include "tutor/resources/strings.h"
 
 namespace zav::ui {
@@ -19,7 +20,7 @@ QString Title() {
 const QString kLastFolderKey = QStringLiteral("Settings/LastFolder");
 
 QSettings Store() {
-    return QSettings(FromCp1252(text::kOrganization), FromCp1252(text::kAppName));
+    return TutorSettings();
 }
 
 }  // namespace

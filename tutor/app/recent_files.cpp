@@ -7,10 +7,15 @@
 #include "tutor/resources/strings.h"
 
 namespace zav::ui {
+
+QSettings TutorSettings() {
+    return QSettings(FromCp1252(text::kOrganization), FromCp1252(text::kAppName));
+}
+
 namespace {
 
 QSettings Store() {
-    return QSettings(FromCp1252(text::kOrganization), FromCp1252(text::kAppName));
+    return TutorSettings();
 }
 
 QString Key(int i) {

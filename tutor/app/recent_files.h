@@ -1,9 +1,13 @@
 #pragma once
+#include <QSettings>
 // The four most recently opened or saved progress files, newest first, kept in the user's
 // settings under "Tallowmere Software" / "ZAVType Español".
 #include <QStringList>
 
 namespace zav::ui {
+
+// The tutor's own settings store: recent files, the last folder, the window's place.
+QSettings TutorSettings();
 
 class CRecentFiles {
   public:

@@ -1,6 +1,8 @@
 #include "tutor/app/zavtype_app.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
@@ -33,6 +35,12 @@ CZAVTypeApp::CZAVTypeApp(std::filesystem::path programFolder, CPrompts& prompts)
 CZAVTypeApp::~CZAVTypeApp() = default;
 
 bool CZAVTypeApp::Start(const QString& file) {
+    // Every window and dialog, the About box and the auto-advance question show the program's
+    // icon.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/zavtype-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     recent_.Load();
     frame_ = std::make_unique<CMainFrame>(config_, documents_, documents_.Prompts(), recent_);
     if (!frame_->Create()) return false;

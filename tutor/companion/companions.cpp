@@ -149,7 +149,8 @@ void CCompanions::OnExerciseStarted(int exercise) {
 void CCompanions::StartHelpViewer() {
     const port::PortId viewer = StartDetached(ViewerPath(), viewerArguments_);
     if (viewer == 0) {
-        prompts_.Message(FromCp1252(text::kCreateProcessFailed), QMessageBox::Warning);
+        prompts_.Message(FromCp1252(text::kCreateProcessFailed).arg(ViewerPath()),
+                         QMessageBox::Warning);
         return;
     }
     const CZAVTypeDoc& doc = documents_.Document();
