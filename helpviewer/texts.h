@@ -13,9 +13,10 @@ inline constexpr char kAbout[] = "&Acerca de ZAVType Help";
 inline constexpr char kBack[] = "&Anterior";
 inline constexpr char kForward[] = "&Siguiente";
 inline constexpr char kContents[] = "Contenido";
-inline constexpr char kExerciseHelp[] = "&Ayuda de esta ejercicio";
+inline constexpr char kExerciseHelp[] = "&Ayuda de este ejercicio";
 
-inline constexpr char kNoPageTable[] = "ZAVType no puede accesar información de este ejercicio";
+inline constexpr char kNoPageTable[] =
+    "ZAVType no puede acceder a la información de este ejercicio";
 
 inline constexpr char kUsage[] =
     "Uso: ZAVTHelp [--trace ARCHIVO]\n"

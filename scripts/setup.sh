@@ -4,9 +4,10 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-translations-l10n libgl-dev
+    libcanberra-dev libcanberra-pulse pulseaudio pulseaudio-utils
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xdotool imagemagick fonts-dejavu-core scdoc
+    xvfb xdotool imagemagick fonts-dejavu-core openbox x11-xkb-utils scdoc
     libpugixml-dev libsqlite3-dev
     "$@"
 )

@@ -6,8 +6,8 @@ cd "$(dirname "$0")/.."
 dir=build
 if [ "${1:-}" = "--sanitize" ]; then
     dir=build-sanitize
-    # No leak check: Qt Multimedia's sample cache, still loading on its own thread when a
-    # widget test ends, now and then leaves allocations that LeakSanitizer reports.
+    # No leak check: the libraries under Qt (fontconfig, the sound service's client) keep
+    # process-wide caches that LeakSanitizer reports.
     export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi

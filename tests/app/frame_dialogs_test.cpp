@@ -6,11 +6,13 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include "tests/app/frame_test_support.h"
+#include "tutor/app/window_place.h"
 #include "tutor/dialogs/finger_dlg.h"
 #include "tutor/dialogs/graph_wnd.h"
 #include "tutor/dialogs/jump_dlg.h"
@@ -67,8 +69,32 @@ TEST(FrameDialogs, MissingFingerTableEndsStartUp) {
     QFile::remove(t.Path("fingers.txt"));
     EXPECT_FALSE(t.Start());
     ASSERT_EQ(t.prompts.messages.size(), 1u);
-    EXPECT_EQ(t.prompts.messages[0],
-              QStringLiteral("Could not find an important file - ZAVType will exit now"));
+    EXPECT_TRUE(t.prompts.messages[0].contains(t.Path("fingers.txt")))
+        << t.prompts.messages[0].toStdString();
+}
+
+TEST(FrameDialogs, FingerGuideOpensBesideTheWindowInsideTheScreen) {
+    const QRect screen(0, 0, 1280, 1024);
+    const QSize guide(300, 200);
+    const struct {
+        QRect frame;
+        QPoint corner;
+    } cases[] = {
+        {{100, 100, 730, 400}, {100, 500}},   // below
+        {{100, 700, 730, 324}, {830, 700}},   // no room below: right
+        {{500, 700, 780, 324}, {200, 700}},   // nor right: left
+        {{0, 600, 1280, 424}, {0, 400}},      // only above
+        {{0, 0, 1280, 1024}, {0, 824}},       // full screen: inside, at the bottom
+        {{1100, 100, 730, 400}, {980, 500}},  // below, slid back onto the screen
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ui::PlaceBeside(c.frame, guide, screen), c.corner)
+            << c.frame.x() << "," << c.frame.y();
+
+    FrameFixture t;
+    ASSERT_TRUE(t.Start());
+    t.Trigger("viewFingers");
+    EXPECT_FALSE(t.Frame()->FingerDlg()->frameGeometry().intersects(t.Frame()->frameGeometry()));
 }
 
 TEST(FrameDialogs, JumpMovesTheViewWithoutMarkingTheDocument) {
@@ -126,7 +152,11 @@ TEST(FrameDialogs, StatisticsDrawNothingBeforeTheirCommand) {
     stats->SelectTab(1);
     const QImage before = stats->Graph()->Canvas();
     t.TypeTurn();  // a second dot: the graph is drawn again after the turn
-    EXPECT_NE(stats->Graph()->Canvas(), before);
+    const QImage twoTurns = stats->Graph()->Canvas();
+    EXPECT_NE(twoTurns, before);
+    t.prompts.answers = {ui::CPrompts::Answer::No};
+    t.Trigger("fileNew");  // the new, empty document shows at once, not after a tab click
+    EXPECT_NE(stats->Graph()->Canvas(), twoTurns);
 }
 
 TEST(FrameDialogs, ReportIsWrittenWhereChosenOrSaidToFail) {
@@ -193,6 +223,19 @@ TEST(FrameDialogs, ToolbarOrderSoundSwitchAndBarCommands) {
     t.Trigger("viewToolbar");
     EXPECT_FALSE(t.Frame()->ToolBar()->isVisible());
     EXPECT_FALSE(t.Frame()->Action(QStringLiteral("viewToolbar"))->isChecked());
+    // The bars' own context menu names them, and the "Ver" check follows what it does.
+    QMenu* barsMenu = t.Frame()->createPopupMenu();
+    QStringList titles;
+    for (QAction* a : barsMenu->actions())
+        if (!a->isSeparator()) titles << a->text();
+    delete barsMenu;
+    titles.sort();
+    EXPECT_EQ(titles, (QStringList{QStringLiteral("Barra de herramientas"),
+                                   QStringLiteral("Barra de letras"),
+                                   QStringLiteral("Barra del ejercicio")}));
+    t.Frame()->ToolBar()->toggleViewAction()->trigger();
+    EXPECT_TRUE(t.Frame()->ToolBar()->isVisible());
+    EXPECT_TRUE(t.Frame()->Action(QStringLiteral("viewToolbar"))->isChecked());
     t.Trigger("viewStatusBar");
     EXPECT_FALSE(t.Frame()->statusBar()->isVisible());
 

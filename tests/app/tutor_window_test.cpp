@@ -2,11 +2,14 @@
 // a progress file on the command line, dropped files and courses that cannot be opened.
 #include <gtest/gtest.h>
 
+#include <QMenuBar>
 #include <QMimeData>
+#include <QToolBar>
 #include <QUrl>
 
 #include "tests/typing/tutor_fixture.h"
 #include "tutor/app/recent_files.h"
+#include "tutor/app/user_settings.h"
 #include "tutor/course/progress_file.h"
 
 namespace zav::testing {
@@ -31,6 +34,9 @@ TEST(TutorWindow, StartsUntitledWithTheDefaultCourse) {
          {"fileNew", "fileOpen", "fileSave", "fileSaveAs", "loadCourse", "appExit", "appAbout",
           "report", "viewSettings", "viewFingers", "viewStatistics", "exerciseNext", "soundSwitch"})
         EXPECT_TRUE(t.Frame()->Action(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_EQ(t.Frame()->windowIcon().availableSizes().size(), 6) << "the program's icon";
+    EXPECT_EQ(t.Frame()->Action(QStringLiteral("helpTips"))->statusTip(),
+              QStringLiteral("Muestra consejos para este ejercicio"));
 }
 
 TEST(TutorWindow, TheFileArgumentIsTheFirstNonOptionOrTheOneAfterTwoDashes) {
@@ -60,8 +66,10 @@ TEST(TutorWindow, MissingDefaultCourseEndsStartUp) {
     TutorFixture t("");
     EXPECT_FALSE(t.Start());
     ASSERT_EQ(t.prompts.messages.size(), 1u);
-    EXPECT_EQ(t.prompts.messages[0],
-              QStringLiteral("Could not find an important file - ZAVType will exit now"));
+    EXPECT_TRUE(t.prompts.messages[0].startsWith(
+        QStringLiteral("No se encuentra o no se puede leer el archivo ") +
+        t.Path("Courses/Default")))
+        << t.prompts.messages[0].toStdString();
 }
 
 TEST(TutorWindow, SaveOpenAndNewRoundTrip) {
@@ -97,6 +105,72 @@ TEST(TutorWindow, SaveOpenAndNewRoundTrip) {
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
     EXPECT_EQ(bytes.toStdString(), EncodeProgress(t.Doc(), t.Doc().course.Path()));
+}
+
+TEST(TutorWindow, ShortcutsShownInTheFileMenuWork) {
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    t.Type("as");
+    t.prompts.answers = {Answer::No};
+    QTest::keyClick(t.View(), Qt::Key_N, Qt::ControlModifier);  // New, after the save prompt
+    EXPECT_EQ(t.prompts.questions.size(), 1u);
+    EXPECT_EQ(t.Engine().Position(), 0);
+    t.Type("as");
+    t.prompts.files = {t.Path("atajo.zav")};
+    QTest::keyClick(t.View(), Qt::Key_G, Qt::ControlModifier);  // Save
+    EXPECT_TRUE(QFile::exists(t.Path("atajo.zav")));
+    t.prompts.files = {t.Path("otro.zav")};
+    QTest::keyClick(t.View(), Qt::Key_A, Qt::ControlModifier);  // Open asks for a file
+    EXPECT_TRUE(t.prompts.files.empty());
+}
+
+TEST(TutorWindow, FileDialogsStartInTheFolderOfTheLastFile) {
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    EXPECT_EQ(ui::CPrompts::StartPath(QStringLiteral("ZAVTyp.zav")), QStringLiteral("ZAVTyp.zav"));
+    ui::CPrompts::RememberFolder(t.Path("cursos/mio.txt"));  // not there: never a start
+    EXPECT_EQ(ui::CPrompts::StartPath(QString()), QString());
+    ui::CPrompts::RememberFolder(t.Path("progreso.zav"));
+    const struct {
+        QString initial, start;
+    } cases[] = {
+        {QString(), t.dir.path()},
+        {QStringLiteral("ZAVTyp.zav"), t.Path("ZAVTyp.zav")},
+        {QStringLiteral("/otra/parte.zav"), QStringLiteral("/otra/parte.zav")},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ui::CPrompts::StartPath(c.initial), c.start);
+}
+
+TEST(TutorWindow, QtsOwnWindowsSpeakSpanish) {
+    ASSERT_TRUE(ui::InstallQtSpanish()) << "Debian qt6-translations-l10n";
+    const struct {
+        const char* context;
+        const char* english;
+        const char* spanish;
+    } texts[] = {{"QFileDialog", "Look in:", "Ver en:"},
+                 {"QFontDialog", "Select Font", "Seleccionar un tipo de letra"},
+                 {"QPlatformTheme", "Cancel", "Cancelar"}};
+    for (const auto& t : texts)
+        EXPECT_EQ(QCoreApplication::translate(t.context, t.english), QString::fromUtf8(t.spanish));
+}
+
+TEST(TutorWindow, WindowPlaceAndBarsAreKeptForTheNextRun) {
+    QRect placed;
+    {
+        TutorFixture t;
+        ASSERT_TRUE(t.Start());
+        t.Frame()->setGeometry(40, 50, 800, 500);
+        t.Frame()->ToolBar()->hide();
+        placed = t.Frame()->geometry();
+        EXPECT_TRUE(t.Frame()->close());
+    }
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    EXPECT_EQ(t.Frame()->size(), placed.size());
+    EXPECT_FALSE(t.Frame()->ToolBar()->isVisible());
+    EXPECT_FALSE(t.Frame()->Action(QStringLiteral("viewToolbar"))->isChecked());
+    EXPECT_TRUE(t.Frame()->close());
+    ui::UserSettings().remove(QStringLiteral("Settings"));  // later tests start afresh
 }
 
 TEST(TutorWindow, SavePromptOnNewOpenAndExit) {
@@ -223,14 +297,17 @@ TEST(TutorWindow, Utf8CoursesLoadAndFilesThatAreNoCourseAreRefused) {
 TEST(TutorWindow, RecentFilesAndDroppedFilesOpenDocuments) {
     TutorFixture t;
     ASSERT_TRUE(t.Start());
-    for (const char* name : {"uno.zav", "dos.zav", "tres.zav", "cuatro.zav", "cinco.zav"}) {
+    for (const char* name : {"uno.zav", "dos.zav", "tres.zav", "cuatro.zav", "cinco&seis.zav"}) {
         t.prompts.files = {t.Path(QString::fromLatin1(name))};
         t.Frame()->Action(QStringLiteral("fileSaveAs"))->trigger();
     }
     ui::CRecentFiles stored;
     stored.Load();
-    EXPECT_EQ(stored.Files(), (QStringList{t.Path("cinco.zav"), t.Path("cuatro.zav"),
+    EXPECT_EQ(stored.Files(), (QStringList{t.Path("cinco&seis.zav"), t.Path("cuatro.zav"),
                                            t.Path("tres.zav"), t.Path("dos.zav")}));
+    // An "&" of a path is shown as it is, not taken for a mnemonic.
+    EXPECT_EQ(t.Frame()->Action(QStringLiteral("recentFile1"))->text(),
+              QStringLiteral("&1 ") + t.Path("cinco&&seis.zav"));
     t.Frame()->Action(QStringLiteral("recentFile4"))->trigger();
     EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("dos.zav - ZAVType"));
 

@@ -516,7 +516,9 @@ TEST(CompanionProcess, AViewerThatCannotBeStartedIsReportedAndLeavesHelpOff) {
     t.Trigger("helpIndex");
     EXPECT_FALSE(t.HelpChecked());
     EXPECT_EQ(t.HelpId(), 0u);
-    EXPECT_EQ(t.prompts.messages, std::vector<QString>{QStringLiteral("CreateProcess failed.")});
+    EXPECT_EQ(t.prompts.messages,
+              std::vector<QString>{
+                  QStringLiteral("No se puede iniciar el programa %1.").arg(t.Path("ZAVTHelp"))});
 }
 
 TEST(CompanionProcess, UpgradePageAndProjectPageOpenOutsideTheTutor) {

@@ -46,7 +46,7 @@ TEST(PracticeDialog, EmptyLettersAreRefusedThenTypedLettersStart) {
     Click(dlg, "startButton");  // no problem letters yet: the message although nothing is typed
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0],
-              QString::fromUtf8("¡No hay letras por practicar!\n Entra algunas letras"));
+              QString::fromUtf8("¡No hay letras para practicar!\nEscriba algunas letras."));
 
     Click(dlg, "anyOrderRadio");
     auto* letters = Child<QLineEdit>(dlg, "anyOrderEdit");

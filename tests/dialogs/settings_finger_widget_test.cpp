@@ -1,9 +1,12 @@
 // The settings dialog and the finger guide, driven with real keys and clicks.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QToolButton>
 
 #include "tests/dialogs/dialog_fixture.h"
@@ -11,6 +14,7 @@
 #include "tutor/course/document.h"
 #include "tutor/course/progress_file.h"
 #include "tutor/dialogs/finger_dlg.h"
+#include "tutor/dialogs/font_choice.h"
 #include "tutor/dialogs/settings_dlg.h"
 
 namespace zav::ui {
@@ -175,6 +179,24 @@ class FingerGuide : public ::testing::Test {
     }
     CFingerDlg dlg;
 };
+
+TEST(FontChooser, OpensOnTheRegularStyleWithoutWritingSystems) {
+    for (const char* family : {"DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono"}) {
+        EXPECT_EQ(RegularStyle(QString::fromLatin1(family)), QStringLiteral("Book")) << family;
+        QString style;
+        bool comboShown = true;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            style = dialog->currentFont().styleName();
+            comboShown = dialog->findChild<QComboBox*>()->isVisible();
+            dialog->reject();
+        });
+        EXPECT_FALSE(ChooseExerciseFont(QFont(QString::fromLatin1(family), 14), nullptr));
+        EXPECT_EQ(style, QStringLiteral("Book")) << family;
+        EXPECT_FALSE(comboShown);
+    }
+}
 
 TEST_F(FingerGuide, ButtonsAndLetterForACharacter) {
     struct Case {

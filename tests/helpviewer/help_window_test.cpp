@@ -84,7 +84,7 @@ TEST_F(HelpWindowTest, HasTheTitleSizeMenusAndToolbarOfTheViewer) {
         buttons << (a->isSeparator() ? "|" : a->text());
     }
     EXPECT_EQ(buttons, (QStringList{"&Anterior", "&Siguiente", "|", "Contenido",
-                                    "&Ayuda de esta ejercicio"}));
+                                    "&Ayuda de este ejercicio"}));
 }
 
 TEST_F(HelpWindowTest, AHandStartedViewerNavigatesItsOwnHistory) {
@@ -119,9 +119,8 @@ TEST_F(HelpWindowTest, RememberedPagesWaitForTheExerciseButton) {
 TEST_F(HelpWindowTest, AMissingTableKeepsTheOneBefore) {
     window_->LoadPageTable("Default");
     window_->LoadPageTable("Nada");
-    EXPECT_EQ(
-        messages_.shown,
-        QStringList{QString::fromUtf8("ZAVType no puede accesar información de este ejercicio")});
+    EXPECT_EQ(messages_.shown, QStringList{QString::fromUtf8(
+                                   "ZAVType no puede acceder a la información de este ejercicio")});
     EXPECT_EQ(window_->PageCount(), 3);
 }
 

@@ -26,7 +26,7 @@ using namespace zav;
 using namespace std::chrono_literals;
 
 constexpr port::PortId kTutor = 0x7E000001;  // the test's port stands in for the tutor
-const std::string kNoTable = "message ZAVType no puede accesar información de este ejercicio";
+const std::string kNoTable = "message ZAVType no puede acceder a la información de este ejercicio";
 
 struct CRuntime {
     fs::path dir;

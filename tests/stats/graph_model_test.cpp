@@ -74,7 +74,7 @@ TEST(SpeedChart, EmptyHistoryShowsTheAxisLabelsAndNoDots) {
     EXPECT_EQ(chart.scaleTop, 4);
     EXPECT_TRUE(chart.dots.empty());
     EXPECT_EQ(chart.wordsPerMinute, 0);
-    EXPECT_EQ(chart.caption, (GraphText{0, 135, "Palabras Por Minuto (total): 0"}));
+    EXPECT_EQ(chart.caption, (GraphText{0, 135, "Palabras por minuto (total): 0"}));
     const char* expected[] = {"  0", "  1", "  2", "  3", "  4"};
     for (int k = 0; k < 5; ++k) {
         EXPECT_EQ(chart.labels[k], (GraphText{10, 120 - 25 * k, expected[k]}));
@@ -111,7 +111,7 @@ TEST(SpeedChart, WordsPerMinuteOverTheWholeHistory) {
     // 30 words in 2 minutes altogether.
     const SpeedChart chart = BuildSpeedChart(History({Turn(50, 6000, 10), Turn(50, 6000, 20)}));
     EXPECT_EQ(chart.wordsPerMinute, 15);
-    EXPECT_EQ(chart.caption.text, "Palabras Por Minuto (total): 15");
+    EXPECT_EQ(chart.caption.text, "Palabras por minuto (total): 15");
 }
 
 TEST(SpeedChart, DamagedTurnsGiveBoundedFigures) {

@@ -19,6 +19,13 @@ int main(int argc, char** argv) {
     setenv("XDG_CONFIG_HOME", config.constData(), 1);
     setenv("XDG_RUNTIME_DIR", runtime.constData(), 1);
     setenv("XDG_DATA_HOME", data.constData(), 1);
+    // A test never starts the user's sound server; the sound test starts one of its own.
+    const QString pulseConfig = home.path() + "/pulse-client.conf";
+    QFile conf(pulseConfig);
+    if (conf.open(QIODevice::WriteOnly)) conf.write("autospawn = no\n");
+    conf.close();
+    setenv("PULSE_CLIENTCONFIG", QFile::encodeName(pulseConfig).constData(), 1);
+    unsetenv("PULSE_SERVER");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -310,6 +310,31 @@ TEST(ElapsedHundredths, SameFormulaNeverNegative) {
             << c.start.seconds << "." << c.start.milliseconds;
 }
 
+TEST_F(EngineTest, ClockStandsStillWhileTheViewLacksTheFocus) {
+    Load("\tFila\nasdfgh\n");
+    engine.PauseClock();  // before the first key nothing is timed: nothing to pause
+    EXPECT_FALSE(engine.ClockPaused());
+    // Four letters, then a menu (paused for 53 s), a dialog (paused for 34 s), two more letters.
+    clock.now = {1000, 900};
+    Type("asdf");
+    clock.now = {1002, 0};
+    engine.PauseClock();
+    clock.now = {1055, 420};
+    engine.Tick();
+    EXPECT_EQ(engine.Record().duration, 110);
+    engine.ResumeClock();
+    clock.now = {1055, 920};
+    engine.PauseClock();
+    engine.PauseClock();
+    clock.now = {1090, 0};
+    Type("g");  // a key goes on with the clock
+    EXPECT_FALSE(engine.ClockPaused());
+    clock.now = {1090, 300};
+    Type("h");
+    ASSERT_EQ(doc.stats.historyCount, 1);
+    EXPECT_EQ(doc.stats.history[0].duration, 190);  // 1.10 + 0.50 + 0.30 s
+}
+
 TEST(MarkSet, AddRefusesDuplicatesAndAFullSet) {
     CMarkSet set;
     EXPECT_TRUE(set.Add(3));

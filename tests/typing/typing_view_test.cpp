@@ -3,6 +3,8 @@
 
 #include <QFontMetrics>
 #include <QInputMethodEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 
 #include "tests/typing/tutor_fixture.h"
@@ -42,6 +44,7 @@ TEST(TypingView, LineTypedWithoutErrors) {
     EXPECT_EQ(t.Doc().stats.letterCorrect[0xf1], 1);
     EXPECT_EQ(t.View()->Sounds().PlayCount(Sound::Ok), 9);
     EXPECT_EQ(t.View()->Sounds().PlayCount(Sound::Done), 1);
+    EXPECT_TRUE(t.prompts.messages.empty());  // no sound device here: silence, no message
     EXPECT_FALSE(t.View()->TimerActive());
     EXPECT_TRUE(t.app->Documents().Modified());
     EXPECT_TRUE(t.Frame()->ExerciseBarText().contains(QStringLiteral("Intentos 2")));
@@ -90,7 +93,9 @@ TEST(TypingView, BackspaceEnterTabAndEscapeChangeNothing) {
     const QImage before = t.View()->Canvas().copy();
     for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape})
         QTest::keyClick(t.View(), key);
-    QTest::keyClick(t.View(), Qt::Key_C, Qt::ControlModifier);
+    // Control or Alt with a letter types nothing, even the expected "s".
+    for (Qt::KeyboardModifier mod : {Qt::ControlModifier, Qt::AltModifier})
+        QTest::sendKeyEvent(QTest::Click, t.View(), Qt::Key_S, QStringLiteral("s"), mod);
     EXPECT_EQ(t.Engine().TypedText(), "ax");
     EXPECT_EQ(t.Engine().Record().errors, 1);
     EXPECT_EQ(t.View()->Sounds().PlayCount(Sound::Bad), 1);
@@ -174,6 +179,22 @@ TEST(TypingView, CaretAt55OnlyWithFocusInBothShapes) {
         t.View()->setFocus();
         EXPECT_EQ(Pixel(t.View(), 55, mid + 25), kBlack);
     }
+}
+
+TEST(TypingView, OpenMenuStopsTheTurnClockUntilTheViewHasTheFocusAgain) {
+    TutorFixture t("\tFila\nfjfj\n");
+    ASSERT_TRUE(t.Start());
+    t.Type("f");
+    ASSERT_TRUE(t.View()->TimerActive());
+    QMenu* menu = t.Frame()->menuBar()->actions().first()->menu();
+    menu->popup(t.Frame()->mapToGlobal(QPoint(10, 30)));
+    QTest::qWait(20);
+    EXPECT_TRUE(t.Engine().ClockPaused());
+    EXPECT_FALSE(t.View()->TimerActive());
+    menu->close();
+    QTest::qWait(20);
+    EXPECT_FALSE(t.Engine().ClockPaused());
+    EXPECT_TRUE(t.View()->TimerActive());
 }
 
 TEST(TypingView, CaptionOfTheTwelfthExercise) {

@@ -153,8 +153,9 @@ QString CDocumentHost::Title() const {
     return QFileInfo(filePath_).fileName();
 }
 
-void CDocumentHost::ImportantFileMissing() {
-    prompts_.Message(FromCp1252(text::kImportantFileMissing), QMessageBox::Critical);
+void CDocumentHost::ImportantFileMissing(const std::string& file) {
+    prompts_.Message(FromCp1252(text::kImportantFileMissing).arg(FromCp1252(file)),
+                     QMessageBox::Critical);
 }
 
 // At start-up a course that cannot be read is the missing important file, and the program ends;
@@ -163,7 +164,7 @@ void CDocumentHost::CourseRefused(const CCourseLoad& load, bool startup) {
     if (startup) {
         if (load.status != CourseStatus::kUnreadable)
             prompts_.Message(QString::fromStdString(load.Message()), QMessageBox::Critical);
-        ImportantFileMissing();
+        ImportantFileMissing(load.path);
         return;
     }
     QString message = FromCp1252(text::kCourseNotOpened);

@@ -59,7 +59,7 @@ class CDocumentHost {
     const std::filesystem::path& ProgramFolder() const { return folder_; }
 
   private:
-    void ImportantFileMissing();
+    void ImportantFileMissing(const std::string& file);
     void CourseRefused(const CCourseLoad& load, bool startup);
     void Replaced();
     bool WriteTo(const QString& file);

@@ -39,6 +39,7 @@ constexpr Command kCommands[] = {
     {"report", text::kPromptReport, nullptr, nullptr},
     {"viewSettings", text::kPromptSettings, nullptr, nullptr},
     {"viewFingers", text::kPromptFingers, nullptr, nullptr},
+    {"helpTips", text::kPromptTips, nullptr, nullptr},
 };
 
 void SetPrompt(QAction* action, const char* prompt) {

@@ -41,6 +41,7 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setOrganizationName(zav::ui::FromCp1252(zav::text::kOrganization));
     QApplication::setApplicationName(zav::ui::FromCp1252(zav::text::kAppName));
+    zav::ui::InstallQtSpanish();
     zav::ui::CPrompts prompts;
     zav::ui::CZAVTypeApp tutor(
         std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()), prompts);

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -57,11 +59,13 @@ QAction* CMainFrame::AddAction(QMenu* menu, const char* text, const char* name, 
     QAction* action = menu->addAction(FromCp1252(text));
     action->setObjectName(QString::fromLatin1(name));
     action->setEnabled(enabled);
+    // A shortcut the menu shows is one that works.
+    const QString shown = action->text().section(QLatin1Char('\t'), 1);
+    if (!shown.isEmpty()) action->setShortcut(QKeySequence(shown));
     return action;
 }
 
 void CMainFrame::CreateMenus() {
-    // The shortcut texts of the "Archivo" entries are shown only; the tutor has no shortcuts.
     fileMenu_ = menuBar()->addMenu(FromCp1252(text::kMenuFile));
     connect(AddAction(fileMenu_, text::kMenuNew, "fileNew", true), &QAction::triggered, this,
             &CMainFrame::OnFileNew);
@@ -152,6 +156,15 @@ void CMainFrame::CreateBars() {
     // One above the other, as two rows of the bottom edge.
     addDockWidget(Qt::BottomDockWidgetArea, exerciseBar_, Qt::Vertical);
     addDockWidget(Qt::BottomDockWidgetArea, lettersBar_, Qt::Vertical);
+    // Titled, so that the bars' context menu and a floating bar name them; the "Ver" check marks
+    // follow the bars however they are shown or hidden.
+    toolBar_->setWindowTitle(FromCp1252(text::kToolBarTitle));
+    exerciseBar_->setWindowTitle(FromCp1252(text::kExerciseBarTitle));
+    lettersBar_->setWindowTitle(FromCp1252(text::kLettersBarTitle));
+    exerciseBar_->setObjectName(QStringLiteral("exerciseBar"));
+    lettersBar_->setObjectName(QStringLiteral("lettersBar"));
+    connect(toolBar_->toggleViewAction(), &QAction::toggled, Action(QStringLiteral("viewToolbar")),
+            &QAction::setChecked);
 }
 
 // The modeless dialogs live as long as the frame, hidden until their commands show them.
@@ -174,13 +187,23 @@ void CMainFrame::CreateDialogs() {
 bool CMainFrame::Create() {
     const std::filesystem::path fingers = documents_.ProgramFolder() / "fingers.txt";
     if (!fingerDlg_->LoadFingerFile(fingers)) {
-        prompts_.Message(FromCp1252(text::kImportantFileMissing), QMessageBox::Critical);
+        prompts_.Message(
+            FromCp1252(text::kImportantFileMissing).arg(QString::fromStdString(fingers.string())),
+            QMessageBox::Critical);
         return false;
     }
     fingerGuideShown_ = false;
     settingsDlg_->FillLayouts(fingerDlg_->Table().LayoutNames());
     // Without a journal the tutor works as before: the link has said why, once.
     journal_->Open();
+    // The window comes back where the user left it, its bars too; the first time it fits the
+    // screen, however large the scale.
+    const QSettings store = UserSettings();
+    if (!restoreGeometry(store.value(QStringLiteral("Settings/WindowGeometry")).toByteArray()) &&
+        screen())
+        resize(size().boundedTo(screen()->availableGeometry().size()));
+    restoreState(store.value(QStringLiteral("Settings/WindowState")).toByteArray());
+    Action(QStringLiteral("viewToolbar"))->setChecked(!toolBar_->isHidden());
     return true;
 }
 
@@ -192,7 +215,10 @@ void CMainFrame::RebuildRecentMenu() {
     recentActions_.clear();
     const QStringList& files = recent_.Files();
     for (int i = 0; i < files.size(); ++i) {
-        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files.at(i)), this);
+        auto* action =
+            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+                            QString(files.at(i)).replace(QLatin1Char('&'), QStringLiteral("&&"))),
+                        this);
         action->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
         connect(action, &QAction::triggered, this, [this, i] { OnRecentFile(i); });
         fileMenu_->insertAction(exitSeparator_, action);
@@ -282,6 +308,7 @@ void CMainFrame::DocumentReplaced() {
     view_->RefreshFont();
     view_->StartExercise();
     UpdateCommandStates();
+    RefreshGraph();  // an open statistics dialog shows the new document at once
 }
 
 int CMainFrame::LayoutCount() const {
@@ -345,6 +372,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     recent_.Save();
+    QSettings store = UserSettings();
+    store.setValue(QStringLiteral("Settings/WindowGeometry"), saveGeometry());
+    store.setValue(QStringLiteral("Settings/WindowState"), saveState());
     event->accept();
 }
 

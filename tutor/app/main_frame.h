@@ -146,6 +146,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     CJumpDlg* jumpDlg_ = nullptr;
     CSettingsDlg* settingsDlg_ = nullptr;
     CStatsDlg* statsDlg_ = nullptr;
+    bool fingerGuidePlaced_ = false;
     bool fingerGuideShown_ = false;
     // The statistics graph draws nothing before the first "Es&tadística".
     bool statsShown_ = false;

@@ -1,6 +1,7 @@
 // The main window's commands of the "Ver" and "Ejercicio" menus, the report, and the answers
 // from its modeless dialogs. The file commands and the frame's creation are in main_frame.cpp.
 #include <QFileInfo>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -8,6 +9,7 @@
 #include "tutor/app/prompts.h"
 #include "tutor/app/qt_text.h"
 #include "tutor/app/user_settings.h"
+#include "tutor/app/window_place.h"
 #include "tutor/dialogs/advance_confirm_dlg.h"
 #include "tutor/dialogs/auto_advance_dlg.h"
 #include "tutor/dialogs/finger_dlg.h"
@@ -39,6 +41,14 @@ void CMainFrame::OnViewSettings() {
 void CMainFrame::OnViewFingers() {
     fingerGuideShown_ = !fingerGuideShown_;
     if (fingerGuideShown_) {
+        // It first opens beside the window, clear of the line to copy; after that where the
+        // user put it.
+        if (!fingerGuidePlaced_ && screen()) {
+            fingerDlg_->adjustSize();
+            fingerDlg_->move(PlaceBeside(frameGeometry(), fingerDlg_->frameGeometry().size(),
+                                         screen()->availableGeometry()));
+            fingerGuidePlaced_ = true;
+        }
         fingerDlg_->show();
         // The guide is for looking at: the keys stay with the exercise.
         view_->activateWindow();

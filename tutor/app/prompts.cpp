@@ -1,9 +1,13 @@
 #include "tutor/app/prompts.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QSettings>
 
 #include "tutor/app/qt_text.h"
+#include "tutor/app/user_settings.h"
 #include "tutor/resources/strings.h"
 
 namespace zav::ui {
@@ -11,6 +15,12 @@ namespace {
 
 QString Title() {
     return FromCp1252(text::kAppName);
+}
+
+const QString kLastFolderKey = QStringLiteral("Settings/LastFolder");
+
+QSettings Store() {
+    return UserSettings();
 }
 
 }  // namespace
@@ -22,9 +32,9 @@ void CPrompts::Message(const QString& text, QMessageBox::Icon icon) {
 
 CPrompts::Answer CPrompts::AskYesNoCancel(const QString& text) {
     QMessageBox box(QMessageBox::Question, Title(), text, QMessageBox::NoButton, parent_);
-    QPushButton* yes = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    QPushButton* yes = box.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("&Cancelar"), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
     box.exec();
@@ -33,25 +43,39 @@ CPrompts::Answer CPrompts::AskYesNoCancel(const QString& text) {
     return Answer::Cancel;
 }
 
-QString CPrompts::OpenFileName(const QString& title, const QString& filter,
-                               const QString& initial) {
+QString CPrompts::StartPath(const QString& initial) {
+    if (QFileInfo(initial).isAbsolute()) return initial;
+    const QString folder = Store().value(kLastFolderKey).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) return initial;
+    return initial.isEmpty() ? folder : QDir(folder).filePath(initial);
+}
+
+void CPrompts::RememberFolder(const QString& file) {
+    if (!file.isEmpty()) Store().setValue(kLastFolderKey, QFileInfo(file).absolutePath());
+}
+
+QString CPrompts::OpenFileName(const QString& title, const QString& filter, const QString& given) {
+    const QString initial = StartPath(given);
     QFileDialog dialog(parent_, title, initial, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::ReadOnly);
     if (!initial.isEmpty()) dialog.selectFile(initial);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    RememberFolder(dialog.selectedFiles().constFirst());
     return dialog.selectedFiles().constFirst();
 }
 
-QString CPrompts::SaveFileName(const QString& title, const QString& filter, const QString& initial,
+QString CPrompts::SaveFileName(const QString& title, const QString& filter, const QString& given,
                                const QString& suffix) {
+    const QString initial = StartPath(given);
     QFileDialog dialog(parent_, title, initial, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(suffix);
     if (!initial.isEmpty()) dialog.selectFile(initial);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    RememberFolder(dialog.selectedFiles().constFirst());
     return dialog.selectedFiles().constFirst();
 }
 

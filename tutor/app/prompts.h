@@ -26,6 +26,11 @@ class CPrompts {
     virtual QString SaveFileName(const QString& title, const QString& filter,
                                  const QString& initial, const QString& suffix);
 
+    // Where a file dialog starts: `initial` as given when it names a folder, else in the folder
+    // of the last file chosen (remembered in the settings), with `initial`'s name if any.
+    static QString StartPath(const QString& initial);
+    static void RememberFolder(const QString& file);
+
   protected:
     QWidget* parent_ = nullptr;
 };

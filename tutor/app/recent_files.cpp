@@ -5,6 +5,7 @@
 #include "tutor/app/user_settings.h"
 
 namespace zav::ui {
+
 namespace {
 
 QString Key(int i) {

@@ -1,5 +1,12 @@
 #include "tutor/app/zavtype_app.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTimer>
+#include <QTranslator>
+
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
 #include "tutor/app/qt_text.h"
@@ -8,6 +15,15 @@
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
+
+bool InstallQtSpanish() {
+    static QTranslator translator;
+    if (!translator.isEmpty()) return true;
+    if (!translator.load(QStringLiteral("qtbase_es"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
 
 CZAVTypeApp::CZAVTypeApp(std::filesystem::path programFolder, CPrompts& prompts)
     : documents_(doc_, config_, programFolder, prompts, recent_) {
@@ -28,6 +44,12 @@ QString CZAVTypeApp::FileArgument(const QStringList& arguments) {
 }
 
 bool CZAVTypeApp::Start(const QString& file) {
+    // Every window and dialog, the About box and the auto-advance question show the program's
+    // icon.
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/zavtype-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     recent_.Load();
     frame_ = std::make_unique<CMainFrame>(config_, documents_, documents_.Prompts(), recent_);
     if (!frame_->Create()) return false;
@@ -38,6 +60,9 @@ bool CZAVTypeApp::Start(const QString& file) {
     if (!ok) return false;
     frame_->show();
     frame_->View()->setFocus();
+    // The sound server is reached once the window is up, so that it never delays the window.
+    if (config_.audio > -1)
+        QTimer::singleShot(0, frame_.get(), [this] { frame_->View()->Sounds().Load(); });
     return true;
 }
 

@@ -17,6 +17,10 @@ class CCompanions;
 class CMainFrame;
 class CPrompts;
 
+// Installs Qt's own Spanish texts (file and font choosers, standard buttons) for the whole
+// program; false when the translation is not installed.
+bool InstallQtSpanish();
+
 class CZAVTypeApp {
   public:
     // Reads "config.txt" in `programFolder`; a missing file is reported at once, then every

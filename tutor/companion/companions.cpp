@@ -188,7 +188,8 @@ void CCompanions::StartHelpViewer() {
     }
     const port::PortId viewer = StartDetached(ViewerPath(), viewerArguments_);
     if (viewer == 0) {
-        prompts_.Message(FromCp1252(text::kCreateProcessFailed), QMessageBox::Warning);
+        prompts_.Message(FromCp1252(text::kCreateProcessFailed).arg(ViewerPath()),
+                         QMessageBox::Warning);
         return;
     }
     watchedViewer_ = viewer;

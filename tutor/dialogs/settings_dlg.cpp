@@ -1,11 +1,11 @@
 #include "tutor/dialogs/settings_dlg.h"
 
-#include <QFontDialog>
 #include <QRegularExpressionValidator>
 
 #include "tutor/app/prompts.h"
 #include "tutor/app/qt_text.h"
 #include "tutor/course/document.h"
+#include "tutor/dialogs/font_choice.h"
 #include "ui_settings_dlg.h"
 
 namespace zav::ui {
@@ -135,11 +135,7 @@ void CSettingsDlg::OnLayoutChanged(int index) {
 }
 
 std::optional<QFont> CSettingsDlg::ChooseFontWithDialog(const QFont& initial) {
-    bool ok = false;
-    const QFont font =
-        QFontDialog::getFont(&ok, initial, this, QString(), QFontDialog::DontUseNativeDialog);
-    if (!ok) return std::nullopt;
-    return font;
+    return ChooseExerciseFont(initial, this);
 }
 
 }  // namespace zav::ui

@@ -10,9 +10,11 @@ namespace zav::text {
 // Settings and start-up.
 inline constexpr char kConfigMissing[] =
     "\xa1"
-    "Error! No hay archivo de configuracion. Por favor reinstallar ZAV Type.";
+    "Error! No hay archivo de configuraci\xf3n. Por favor, reinstale ZAV Type.";
+// %1: the file that is missing or unreadable.
 inline constexpr char kImportantFileMissing[] =
-    "Could not find an important file - ZAVType will exit now";
+    "No se encuentra o no se puede leer el archivo %1, necesario para ZAVType. El programa se "
+    "cerrar\xe1.";
 
 // Main window and start-up.
 inline constexpr char kAppName[] = "ZAVType Espa\xf1ol";
@@ -20,8 +22,8 @@ inline constexpr char kOrganization[] = "Tallowmere Software";
 inline constexpr char kWindowTitle[] = "ZAVType";
 inline constexpr char kUntitled[] = "Sin t\xedtulo";
 inline constexpr char kSavePrompt[] = "\xbfGuardar cambios a %1?";
-inline constexpr char kProgressFilter[] = "ZAVTyp Files (*.zav)";
-inline constexpr char kLoadCourseTitle[] = "Abre curso differente";
+inline constexpr char kProgressFilter[] = "Archivos ZAVTyp (*.zav)";
+inline constexpr char kLoadCourseTitle[] = "Abrir otro curso";
 inline constexpr char kCourseNotOpened[] =
     "No se puede abrir el archivo de curso %1. El curso y su progreso siguen como estaban.";
 inline constexpr char kVersionLine[] = "ZAVType Version 1.40-es";
@@ -37,7 +39,7 @@ inline constexpr char kMenuNew[] = "&Nuevo\tCtrl+N";
 inline constexpr char kMenuOpen[] = "&Abrir..\tCtrl+A";
 inline constexpr char kMenuSave[] = "&Guardar\tCtrl+G";
 inline constexpr char kMenuSaveAs[] = "Guardar c&omo";
-inline constexpr char kMenuLoadCourse[] = "&Cargar Curso";
+inline constexpr char kMenuLoadCourse[] = "&Cargar curso";
 inline constexpr char kMenuReport[] = "&Informe de evaluaci\xf3n";
 inline constexpr char kMenuExit[] = "&Salir";
 inline constexpr char kMenuView[] = "&Ver";
@@ -57,42 +59,47 @@ inline constexpr char kMenuImprove[] = "&Mejorar";
 inline constexpr char kMenuAboutDrillPlus[] = "Acerca de ZAV Drill &Plus";
 inline constexpr char kMenuHelp[] = "&Ayuda";
 inline constexpr char kMenuHelpPage[] = "&Ayuda";
+inline constexpr char kToolBarTitle[] = "Barra de herramientas";
+inline constexpr char kExerciseBarTitle[] = "Barra del ejercicio";
+inline constexpr char kLettersBarTitle[] = "Barra de letras";
 inline constexpr char kMenuTips[] = "&Mostrar consejos";
 inline constexpr char kMenuAbout[] = "&Acerca de";
-inline constexpr char kMenuWebSite[] = "Sitio &Intenet de ZAV Type";
+inline constexpr char kMenuWebSite[] = "Sitio &Internet de ZAV Type";
 // Command prompts: the status-bar text, then after a line break the tooltip, if any.
 inline constexpr char kPromptNew[] = "Crea un nuevo documento\nNuevo";
 inline constexpr char kPromptOpen[] = "Abre un documento ya existente\nAbrir";
 inline constexpr char kPromptSave[] = "Guarda el documento activo\nGuardar";
 inline constexpr char kPromptReport[] = "Crea un informe de evaluaci\xf3n";
-inline constexpr char kPromptSettings[] = "Cambia configuraci\xf3n de la applicaci\xf3n\nSettings";
-inline constexpr char kPromptFingers[] = "Mostrar dedo a utilizar para la siguiente letra";
-inline constexpr char kPromptStatistics[] = "Abierto dialogo estad\xedstica\nEstad\xedstica";
+inline constexpr char kPromptSettings[] =
+    "Cambia la configuraci\xf3n de la aplicaci\xf3n\nConfiguraci\xf3n";
+inline constexpr char kPromptFingers[] = "Muestra el dedo que pulsa la siguiente letra";
+inline constexpr char kPromptStatistics[] = "Abre el di\xe1logo de estad\xedstica\nEstad\xedstica";
 inline constexpr char kPromptPrevious[] = "Retrocede al ejercicio anterior\nEjercicio anterior";
 inline constexpr char kPromptNext[] = "Avanza al siguiente ejercicio\nSiguiente ejercicio";
 inline constexpr char kPromptRestart[] = "Empieza este ejercicio otra vez\nReempezar";
-inline constexpr char kPromptJump[] = "Salta a una ejercicio diferente\nSaltar";
-inline constexpr char kPromptPractice[] = "Practicar mi combinaci\xf3n de letras\nPracticar";
+inline constexpr char kPromptJump[] = "Salta a otro ejercicio\nSaltar";
+inline constexpr char kPromptPractice[] = "Practica mi combinaci\xf3n de letras\nPracticar";
 inline constexpr char kPromptAutoAdvance[] =
     "Controla el avance autom\xe1tico entre ejercicios\nAvance autom\xe1tico";
 inline constexpr char kPromptSound[] = "Apaga / Enciende sonidos";
-inline constexpr char kPromptHelp[] = "Abrir la ayuda\nAyuda";
+inline constexpr char kPromptHelp[] = "Abre la ayuda\nAyuda";
 // Only the English toolbar has the add-on's button.
 inline constexpr char kPromptDrillPlus[] = "Drill Plus\nLaunch ZAV Drill Plus";
 // Status bar: the idle text of the first pane and the lock-key panes.
 inline constexpr char kIdlePrompt[] =
     "\xa1"
-    "Escriba la l\xednea de escrito rojo en el recuadro blanco!";
+    "Escriba la l\xednea de arriba en el recuadro blanco!";
 inline constexpr char kCapsPane[] = "CAP";
 inline constexpr char kNumPane[] = "MAY";
 // The report's save dialog.
-inline constexpr char kReportFilter[] = "HTML files (*.htm(l)) (*.htm *.html)";
-inline constexpr char kReportDefaultName[] = "report";
+inline constexpr char kReportFilter[] = "Archivos HTML (*.htm *.html)";
+inline constexpr char kReportDefaultName[] = "informe";
 inline constexpr char kReportCannotWrite[] = "No se puede escribir el informe %1.";
 
 // Progress document.
 inline constexpr char kUnexpectedFormat[] = "Formato de archivo no esperado.";
 // The letters of a drill when there are none to practise; also the prompt of "&Mostrar consejos".
+inline constexpr char kPromptTips[] = "Muestra consejos para este ejercicio";
 inline constexpr char kDrillFallback[] = "Muestra consejos para este ejercicio";
 inline constexpr char kAccessDenied[] = "Acceso denegado a %1.";
 inline constexpr char kCannotOpenDocument[] = "Imposible abrir documento.";
@@ -119,7 +126,7 @@ inline constexpr char kGradeMal[] = "Mal";
 inline constexpr char kRowError[] = "ERROR";
 // The statistics graphs: the history table's header and the speed tab's caption.
 inline constexpr char kHistoryHeader[] = "Ec\terrs\ttiempo\t%err\tppm\tlpm\tErrs";
-inline constexpr char kSpeedCaption[] = "Palabras Por Minuto (total)";
+inline constexpr char kSpeedCaption[] = "Palabras por minuto (total)";
 inline constexpr char kTabHistory[] = "Historial";
 inline constexpr char kTabSpeed[] = "Velocidad";
 inline constexpr char kTabPrecision[] = "Precisi\xf3n";
@@ -155,7 +162,7 @@ inline constexpr char kReportEnd[] = "</body></html>";
 inline constexpr char kEnterInteger[] = "Introduzca un n\xfamero entero.";
 inline constexpr char kEnterIntegerRange[] = "Introduzca un n\xfamero entero entre %d y %d.";
 inline constexpr char kNothingToPractise[] =
-    "\xa1No hay letras por practicar!\n Entra algunas letras";
+    "\xa1No hay letras para practicar!\nEscriba algunas letras.";
 // %1: the first character typed that the courses' character set (Windows-1252) lacks.
 inline constexpr char kCharacterNotPractisable[] =
     "El car\xe1"
@@ -169,7 +176,7 @@ inline constexpr char kNoSlowLetters[] =
 
 // Companion programs.
 inline constexpr char kHelpViewerProgram[] = "ZAVTHelp";
-inline constexpr char kCreateProcessFailed[] = "CreateProcess failed.";
+inline constexpr char kCreateProcessFailed[] = "No se puede iniciar el programa %1.";
 // The add-on lies in a sibling folder of the tutor's folder.
 inline constexpr char kAddOnFolder[] = "ZAV Drill Plus";
 inline constexpr char kAddOnProgram[] = "DrillPlus";

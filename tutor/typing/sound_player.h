@@ -1,12 +1,15 @@
 #pragma once
-// The three sounds of the typing view, from the program's resources. Without an audio device
-// they stay silent; playing never waits.
-#include <QObject>
+// The three sounds of the typing view, played through the desktop's event-sound service
+// (libcanberra), which keeps them in the sound server's sample cache: every key sounds, however
+// fast, and a new sound cuts off the one playing. Without a sound service the view stays silent
+// and says so once on standard error; playing never waits on the device.
+#include <QTemporaryDir>
 #include <array>
+#include <memory>
 
 #include "tutor/typing/typing_engine.h"
 
-class QSoundEffect;
+struct ca_context;
 
 namespace zav::ui {
 
@@ -17,17 +20,25 @@ class CSoundPlayer {
     CSoundPlayer(const CSoundPlayer&) = delete;
     CSoundPlayer& operator=(const CSoundPlayer&) = delete;
 
+    // Connects to the sound service and caches the sounds. The frame calls it once its window is
+    // on screen, so that start-up never waits for the sound server; a play before that loads.
+    void Load();
     void Play(Sound sound);
     void StopAll();
     // How often each sound was started; the tests listen through these.
     int PlayCount(Sound sound) const { return counts_[Index(sound)]; }
+    // True once the sound service took the sounds.
+    bool Ready() const { return context_ != nullptr; }
 
   private:
     static int Index(Sound sound) { return static_cast<int>(sound); }
-    QSoundEffect* Effect(Sound sound);
+    bool WriteFiles();
 
-    QObject owner_;
-    std::array<QSoundEffect*, 3> effects_{};
+    bool loaded_ = false;
+    ca_context* context_ = nullptr;
+    // The service reads sounds from files: the resources are copied here for the run.
+    std::unique_ptr<QTemporaryDir> files_;
+    std::array<QByteArray, 3> paths_, names_;
     std::array<int, 3> counts_{};
 };
 

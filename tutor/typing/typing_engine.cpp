@@ -1,5 +1,6 @@
 #include "tutor/typing/typing_engine.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -54,6 +55,8 @@ CTypingEngine::CTypingEngine(CZAVTypeDoc& doc, ITypingListener& listener, IClock
 
 void CTypingEngine::Character(int code) {
     if (code < 32 || code > 255) return;
+    // A key reaches the engine only with the focus; a paused clock goes on with it.
+    ResumeClock();
     const auto typed = static_cast<unsigned char>(code);
     const std::size_t position = static_cast<std::size_t>(record_.letters);
 
@@ -120,8 +123,33 @@ void CTypingEngine::StartTiming() {
     listener_.MarkModified();
 }
 
+TimeStamp CTypingEngine::TurnNow() {
+    return paused_ ? pausedAt_ : clock_.Now();
+}
+
+void CTypingEngine::PauseClock() {
+    if (!timed_ || paused_) return;
+    pausedAt_ = clock_.Now();
+    paused_ = true;
+    listener_.StopTimer();
+    ReportProgress();
+}
+
+void CTypingEngine::ResumeClock() {
+    if (!paused_) return;
+    paused_ = false;
+    // The start moves on by the pause, so the elapsed time is still now minus start.
+    const TimeStamp now = clock_.Now();
+    const std::int64_t pause =
+        (now.seconds - pausedAt_.seconds) * 1000 + (now.milliseconds - pausedAt_.milliseconds);
+    const std::int64_t start =
+        start_.seconds * 1000 + start_.milliseconds + std::max<std::int64_t>(pause, 0);
+    start_ = {start / 1000, static_cast<int>(start % 1000)};
+    if (timed_) listener_.StartTimer();
+}
+
 void CTypingEngine::ReportProgress() {
-    if (timed_) record_.duration = ElapsedHundredths(start_, clock_.Now());
+    if (timed_) record_.duration = ElapsedHundredths(start_, TurnNow());
     listener_.ShowTurnFigures(record_, turnNumber_);
 }
 
@@ -134,7 +162,7 @@ void CTypingEngine::FinishLine(bool recorded) {
     if (doc_.soundOn) listener_.PlaySound(Sound::Done);
     PushTurnHistory(record_.errors);
     if (recorded) {
-        record_.duration = ElapsedHundredths(start_, clock_.Now());
+        record_.duration = ElapsedHundredths(start_, TurnNow());
         record_.kind = doc_.kind;
         record_.exercise = doc_.exercise;
         doc_.AddTurn(record_);
@@ -199,6 +227,7 @@ void CTypingEngine::SetCourseCaption() {
 void CTypingEngine::BeginTurn() {
     listener_.StopTimer();
     timed_ = false;
+    paused_ = false;
     record_.letters = 0;
     record_.errors = 0;
     record_.words = 0;

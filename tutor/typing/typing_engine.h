@@ -60,6 +60,11 @@ class CTypingEngine {
     void Character(int code);
     // A tick of the 250 ms timer while a turn is timed.
     void Tick() { ReportProgress(); }
+    // The view lost or regained the keyboard focus: a timed turn's clock stands still meanwhile,
+    // so time spent in menus, dialogs or other windows never counts as typing time.
+    void PauseClock();
+    void ResumeClock();
+    bool ClockPaused() const { return paused_; }
 
     // Starts the document's current exercise at turn 1.
     void StartExercise();
@@ -91,6 +96,8 @@ class CTypingEngine {
     void WrongCharacter(unsigned char typed);
     void StartTiming();
     void ReportProgress();
+    // The clock reading of the turn: now, or the moment it was paused.
+    TimeStamp TurnNow();
     // Ends the turn; `recorded` is false for an empty line, which leaves no record behind.
     void FinishLine(bool recorded);
     void SetCourseCaption();
@@ -105,6 +112,8 @@ class CTypingEngine {
     std::string typedText_;
     bool pendingError_ = false;
     bool timed_ = false;
+    bool paused_ = false;
+    TimeStamp pausedAt_;
     int markX_ = 0;
     int turnNumber_ = 0;
     ITypingListener::TurnHistory turnHistory_{};

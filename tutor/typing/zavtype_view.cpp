@@ -216,11 +216,12 @@ void CZAVTypeView::resizeEvent(QResizeEvent* event) {
 }
 
 void CZAVTypeView::keyPressEvent(QKeyEvent* event) {
-    // Control-key combinations type nothing, whatever text the platform attaches to them.
+    // Control and Alt combinations type nothing, whatever text the platform attaches to them;
+    // Control and Alt together are AltGr on some keyboards and type what it gives.
     const Qt::KeyboardModifiers mods = event->modifiers();
-    const bool control =
-        (mods & (Qt::ControlModifier | Qt::MetaModifier)) && !(mods & Qt::AltModifier);
-    if (event->text().isEmpty() || control) {
+    const bool control = mods & (Qt::ControlModifier | Qt::MetaModifier);
+    const bool alt = mods & Qt::AltModifier;
+    if (event->text().isEmpty() || control != alt) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -252,12 +253,14 @@ void CZAVTypeView::TypeText(const QString& text) {
 void CZAVTypeView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     focus_ = true;
+    engine_.ResumeClock();
     DrawExercise(true);
 }
 
 void CZAVTypeView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     focus_ = false;
+    engine_.PauseClock();
     DrawExercise(true);
 }
 

@@ -51,6 +51,7 @@ class CZAVTypeView : public QWidget, private ITypingListener {
     const QImage& Canvas() const { return canvas_; }
     const QFont& ExerciseFont() const { return font_; }
     const CSoundPlayer& Sounds() const { return sounds_; }
+    CSoundPlayer& Sounds() { return sounds_; }
     bool TimerActive() const { return timer_.isActive(); }
     QString StatusText() const;
     // Typing area geometry of the current size: the middle row of the boxes.
