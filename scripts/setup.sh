@@ -6,6 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    libxkbcommon-dev libxkbcommon-x11-dev xkb-data libx11-data
     xvfb xdotool imagemagick fonts-dejavu-core
 )
 missing=()
