@@ -19,6 +19,7 @@ namespace zav::ui {
 class CExerciseBar;
 class CFingerDlg;
 class CJumpDlg;
+class CKeyboardDock;
 class CLettersBar;
 class CPrompts;
 class CRecentFiles;
@@ -49,6 +50,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     CJumpDlg* JumpDlg() const { return jumpDlg_; }
     CSettingsDlg* SettingsDlg() const { return settingsDlg_; }
     CStatsDlg* StatsDlg() const { return statsDlg_; }
+    CKeyboardDock* KeyboardDock() const { return keyboardDock_; }
     bool FingerGuideShown() const { return fingerGuideShown_; }
     // The bars' texts at a glance.
     QString ExerciseBarText() const;
@@ -122,6 +124,8 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     void OnSettingsApplied();
     void OnLayoutApplied(int layoutIndex);
     void OnExerciseChosen();
+    // The on-screen keyboard follows the document's layout or the desktop's.
+    void ApplyKeyboardLayout();
 
     const CConfig& config_;
     CDocumentHost& documents_;
@@ -140,6 +144,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     CJumpDlg* jumpDlg_ = nullptr;
     CSettingsDlg* settingsDlg_ = nullptr;
     CStatsDlg* statsDlg_ = nullptr;
+    CKeyboardDock* keyboardDock_ = nullptr;
     bool fingerGuideShown_ = false;
     // The statistics graph draws nothing before the first "Es&tadística".
     bool statsShown_ = false;

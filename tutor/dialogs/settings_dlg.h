@@ -41,6 +41,9 @@ class CSettingsDlg : public QDialog {
     // The document's values into the dialog; OK applies to this document from now on.
     void LoadFromDocument(CZAVTypeDoc& doc);
     const SettingsValues& Values() const { return values_; }
+    // The on-screen keyboard draws the desktop's layout rather than the chosen one (applied on
+    // OK; kept across runs).
+    bool DesktopKeyboard() const { return desktopKeyboard_; }
     // Replaces the font dialog, for tests.
     void SetFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
 
@@ -65,6 +68,7 @@ class CSettingsDlg : public QDialog {
     CZAVTypeDoc* doc_ = nullptr;
     SettingsValues values_;
     FontChooser fontChooser_;
+    bool desktopKeyboard_ = false;
 };
 
 }  // namespace zav::ui

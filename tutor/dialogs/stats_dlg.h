@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <memory>
 
+#include "tutor/keyboard/keyboard_map.h"
+
 namespace Ui {
 class CStatsDlg;
 }
@@ -16,6 +18,7 @@ class CZAVTypeDoc;
 namespace zav::ui {
 
 class CGraphWnd;
+class CKeyHeatMap;
 
 class CStatsDlg : public QDialog {
     Q_OBJECT
@@ -30,11 +33,17 @@ class CStatsDlg : public QDialog {
     void SelectTab(int index);
     int SelectedTab() const;
     CGraphWnd* Graph() const;
+    // "Teclado": the learner's keys on the keyboard of the on-screen keyboard.
+    void SetKeyboardMap(std::shared_ptr<const CKeyboardMap> map);
+    CKeyHeatMap* HeatMap() const;
+    int KeyboardTab() const { return keyboardTab_; }
 
   private:
     void OnTabChanged(int index);
 
     std::unique_ptr<Ui::CStatsDlg> ui_;
+    const CZAVTypeDoc* doc_ = nullptr;
+    int keyboardTab_ = -1;
 };
 
 }  // namespace zav::ui

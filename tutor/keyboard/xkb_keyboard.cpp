@@ -1,11 +1,12 @@
 #include "tutor/keyboard/xkb_keyboard.h"
 
 #include <xkbcommon/xkbcommon-compose.h>
+#include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
 
-#include <clocale>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 
 namespace zav {
 namespace {
@@ -112,6 +113,9 @@ xkb_mod_mask_t MaskOfKey(xkb_keymap* keymap, const char* keyName, xkb_keysym_t e
     return xkb_state_serialize_mods(state.get(), XKB_STATE_MODS_EFFECTIVE);
 }
 
+// One context and one compose table serve every build, one build at a time.
+std::mutex buildMutex;
+
 xkb_context* SharedContext() {
     static Context context = [] {
         Context made(xkb_context_new(XKB_CONTEXT_NO_FLAGS));
@@ -200,6 +204,7 @@ static bool FillKeyboardMap(CKeyboardMap& map, xkb_keymap* keymap, unsigned grou
 }
 
 std::optional<CKeyboardMap> BuildKeyboardMap(xkb_keymap* keymap, unsigned group) {
+    const std::lock_guard<std::mutex> lock(buildMutex);
     if (!keymap || group >= xkb_keymap_num_layouts(keymap)) return std::nullopt;
     const char* description = xkb_keymap_layout_get_name(keymap, group);
     const std::string name = description ? description : "";
@@ -209,6 +214,7 @@ std::optional<CKeyboardMap> BuildKeyboardMap(xkb_keymap* keymap, unsigned group)
 }
 
 std::optional<CKeyboardMap> BuildKeyboardMap(const std::string& layout) {
+    const std::lock_guard<std::mutex> lock(buildMutex);
     xkb_context* context = SharedContext();
     if (!context || layout.empty()) return std::nullopt;
     std::string name = layout, variant;
@@ -223,6 +229,30 @@ std::optional<CKeyboardMap> BuildKeyboardMap(const std::string& layout) {
     CKeyboardMap map(ShapeForLayout(layout), layout);
     if (!FillKeyboardMap(map, keymap.get(), 0)) return std::nullopt;
     return map;
+}
+
+std::optional<CKeyboardMap> BuildDesktopKeyboardMap(void* xcbConnection) {
+    auto* connection = static_cast<xcb_connection_t*>(xcbConnection);
+    if (!connection) return std::nullopt;
+    if (!xkb_x11_setup_xkb_extension(
+            connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+            XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr, nullptr))
+        return std::nullopt;
+    const std::int32_t device = xkb_x11_get_core_keyboard_device_id(connection);
+    if (device < 0) return std::nullopt;
+    Keymap keymap;
+    unsigned group = 0;
+    {
+        const std::lock_guard<std::mutex> lock(buildMutex);
+        if (!SharedContext()) return std::nullopt;
+        keymap.reset(xkb_x11_keymap_new_from_device(SharedContext(), connection, device,
+                                                    XKB_KEYMAP_COMPILE_NO_FLAGS));
+        if (!keymap) return std::nullopt;
+        // The layout the user switched to, of those the server holds.
+        State state(xkb_x11_state_new_from_device(keymap.get(), connection, device));
+        if (state) group = xkb_state_serialize_layout(state.get(), XKB_STATE_LAYOUT_EFFECTIVE);
+    }
+    return BuildKeyboardMap(keymap.get(), group);
 }
 
 std::string XkbLayoutForName(const std::string& fingerLayoutName) {

@@ -16,6 +16,9 @@ namespace zav {
 std::optional<CKeyboardMap> BuildKeyboardMap(const std::string& layout);
 // The map of layout number `group` of an existing keymap.
 std::optional<CKeyboardMap> BuildKeyboardMap(xkb_keymap* keymap, unsigned group);
+// The map of the layout that the X server behind `xcbConnection` (an xcb_connection_t) uses
+// now; nothing without a server or its keyboard extension.
+std::optional<CKeyboardMap> BuildDesktopKeyboardMap(void* xcbConnection);
 
 // The XKB layout of a finger table layout: its name's "[xkb]" suffix ("Deutsch [de]"), else the
 // layout of one of the shipped names, else "us". The English layout is the international
