@@ -126,9 +126,10 @@ void CKeyboardDock::SetMap(MapPointer map) {
     auto fingered = std::make_shared<CKeyboardMap>(*map);
     fingered->AssignFingers(fingers_);
     if (fingers_) {
-        // AltGr levels show what the finger table teaches (@, #, €, ...), as printed on the
-        // keys, not every rare sign of the layout.
-        std::string taught;
+        // AltGr levels show what the finger table teaches (@, #, €, ...) and the Spanish
+        // letters and signs, as printed on the keys, not every rare sign of the layout.
+        std::string taught =
+            "\xE1\xE9\xED\xF3\xFA\xFC\xF1\xC1\xC9\xCD\xD3\xDA\xDC\xD1\xBF\xA1\x80@\xBA\xAA";
         for (const std::string& keys : fingers_->fingers) taught += keys;
         for (int key = 0; key < static_cast<int>(fingered->Keys().size()); ++key)
             for (int level : {2, 3}) {

@@ -117,10 +117,28 @@ void CKeyboardWidget::SetToolTips(std::vector<QString> tips) {
     tips_ = std::move(tips);
 }
 
-QColor CKeyboardWidget::FillOf(int key) const {
-    if (key == flashed_) return kWrong;
-    if (key == main_) return kLit;
-    if (std::find(lit_.begin(), lit_.end(), key) != lit_.end()) return kHeld;
+CKeyboardWidget::Look CKeyboardWidget::LookOf(int key) const {
+    if (key == flashed_) return Look::Wrong;
+    if (key == main_) return following_ >= 0 ? Look::LitFirst : Look::Lit;
+    if (key == following_) return Look::PlainSecond;
+    if (std::find(lit_.begin(), lit_.end(), key) != lit_.end()) return Look::Held;
+    return Look::Plain;
+}
+
+QColor CKeyboardWidget::FillOf(int key, Look look) const {
+    switch (look) {
+        case Look::Wrong:
+            return kWrong;
+        case Look::Lit:
+        case Look::LitFirst:
+            return kLit;
+        case Look::Held:
+            return kHeld;
+        case Look::Plain:
+        case Look::PlainSecond:
+        case Look::kCount:
+            break;
+    }
     if (key < static_cast<int>(fills_.size()) && fills_[key].isValid()) return fills_[key];
     return kNeutral;
 }
@@ -145,6 +163,7 @@ void CKeyboardWidget::DrawAll() {
     const double rows = kRows + (legend_.stops.empty() ? 0 : kLegendRows);
     unit_ = std::max(4.0, std::min((width() - 8) / kKeysWide, (height() - 8) / rows));
     origin_ = QPointF((width() - unit_ * kKeysWide) / 2, (height() - unit_ * rows) / 2);
+    looks_.clear();
     QPainter p(&canvas_);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(canvas_.rect(), kBackground);
@@ -158,7 +177,6 @@ void CKeyboardWidget::DrawAll() {
 void CKeyboardWidget::DrawKeys(const std::vector<int>& keys) {
     if (!map_ || canvas_.size() != size()) return DrawAll();
     QPainter p(&canvas_);
-    p.setRenderHint(QPainter::Antialiasing);
     QRegion dirty;
     for (int key : keys) {
         if (key < 0 || key >= static_cast<int>(map_->Keys().size())) continue;
@@ -173,6 +191,26 @@ void CKeyboardWidget::DrawKeys(const std::vector<int>& keys) {
 }
 
 void CKeyboardWidget::DrawKey(QPainter& p, int key) {
+    const Look look = LookOf(key);
+    const KeyCap& cap = map_->Keys()[key];
+    if (cap.lowerWidth > 0) return DrawKeyFace(p, key, look);
+    // Every look of a key is drawn once per size and kept: a keystroke only copies pictures.
+    const int margin = std::max(1, static_cast<int>(std::max(1.0, unit_ * 0.05)));
+    const QRect area = KeyRect(key).adjusted(-margin, -margin, margin, margin);
+    if (looks_.size() != map_->Keys().size()) looks_.assign(map_->Keys().size(), {});
+    QImage& image = looks_[key][static_cast<int>(look)];
+    if (image.isNull()) {
+        image = QImage(area.size(), QImage::Format_RGB32);
+        image.fill(kBackground);
+        QPainter face(&image);
+        face.setRenderHint(QPainter::Antialiasing);
+        face.translate(-area.topLeft());
+        DrawKeyFace(face, key, look);
+    }
+    p.drawImage(area.topLeft(), image);
+}
+
+void CKeyboardWidget::DrawKeyFace(QPainter& p, int key, Look look) {
     const KeyCap& cap = map_->Keys()[key];
     const QRectF box = KeyRect(key);
     const double radius = unit_ * 0.12;
@@ -191,12 +229,13 @@ void CKeyboardWidget::DrawKey(QPainter& p, int key) {
     p.setPen(Qt::NoPen);
     p.setBrush(kBackground);
     p.drawRect(shape.boundingRect().adjusted(-2, -2, 2, 2));
-    const QColor fill = FillOf(key);
+    const bool lit = look == Look::Lit || look == Look::LitFirst;
+    const QColor fill = FillOf(key, look);
     p.setBrush(fill);
-    p.setPen(QPen(fill.darker(key == main_ ? 160 : 125), key == main_ ? 2.5 : 1));
+    p.setPen(QPen(fill.darker(lit ? 160 : 125), lit ? 2.5 : 1));
     p.drawPath(shape);
 
-    const bool strong = key == main_ || key == flashed_;
+    const bool strong = lit || look == Look::Wrong;
     const QColor ink = strong ? Qt::white : QColor(0x20, 0x20, 0x20);
     QFont font = p.font();
     font.setPixelSize(std::max(6, qRound(unit_ * 0.3)));
@@ -244,16 +283,15 @@ void CKeyboardWidget::DrawKey(QPainter& p, int key) {
         }
         font.setBold(false);
     }
-    if (key == main_ || key == following_) {
+    if (look == Look::LitFirst || look == Look::PlainSecond) {
         // Numbers on a dead-key sequence: "1" the dead key, "2" the key after it.
-        if (following_ >= 0) {
-            font.setPixelSize(std::max(6, qRound(unit_ * 0.22)));
-            font.setBold(true);
-            p.setFont(font);
-            p.setPen(key == main_ ? QColor(Qt::white) : kLit);
-            p.drawText(inner, Qt::AlignHCenter | Qt::AlignTop,
-                       key == main_ ? QStringLiteral("1") : QStringLiteral("2"));
-        }
+        const bool first = look == Look::LitFirst;
+        font.setPixelSize(std::max(6, qRound(unit_ * 0.22)));
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(first ? QColor(Qt::white) : kLit);
+        p.drawText(inner, Qt::AlignHCenter | Qt::AlignTop,
+                   first ? QStringLiteral("1") : QStringLiteral("2"));
     }
 }
 

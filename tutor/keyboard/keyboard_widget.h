@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -63,10 +64,14 @@ class CKeyboardWidget : public QWidget {
     void DrawAll();
     // Redraws `keys` on the canvas and asks for their repaint only.
     void DrawKeys(const std::vector<int>& keys);
+    // What a key shows now; each look is drawn once per size.
+    enum class Look { Plain, Held, Lit, Wrong, LitFirst, PlainSecond, kCount };
+    Look LookOf(int key) const;
+    QColor FillOf(int key, Look look) const;
     void DrawKey(class QPainter& p, int key);
+    void DrawKeyFace(QPainter& p, int key, Look look);
     void DrawLegend(QPainter& p);
     int KeyAt(const QPoint& point) const;
-    QColor FillOf(int key) const;
 
     std::shared_ptr<const CKeyboardMap> map_;
     std::vector<QColor> fills_;
@@ -76,6 +81,7 @@ class CKeyboardWidget : public QWidget {
     std::vector<QString> tips_;
     QTimer* flashTimer_;
     QImage canvas_;
+    std::vector<std::array<QImage, static_cast<int>(Look::kCount)>> looks_;
     double unit_ = 40;
     QPointF origin_;
 };

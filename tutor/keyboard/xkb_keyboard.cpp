@@ -82,6 +82,40 @@ std::string Utf8(char32_t cp) {
     return out;
 }
 
+// The accent a dead key shows on its cap: the spacing form of its mark.
+char32_t DeadKeyAccent(xkb_keysym_t sym) {
+    switch (sym) {
+        case XKB_KEY_dead_grave:
+            return U'`';
+        case XKB_KEY_dead_acute:
+            return U'\u00B4';
+        case XKB_KEY_dead_circumflex:
+            return U'^';
+        case XKB_KEY_dead_tilde:
+            return U'~';
+        case XKB_KEY_dead_diaeresis:
+            return U'\u00A8';
+        case XKB_KEY_dead_cedilla:
+            return U'\u00B8';
+        case XKB_KEY_dead_abovering:
+            return U'\u00B0';
+        case XKB_KEY_dead_macron:
+            return U'\u00AF';
+        case XKB_KEY_dead_caron:
+            return U'\u02C7';
+        case XKB_KEY_dead_breve:
+            return U'\u02D8';
+        case XKB_KEY_dead_doubleacute:
+            return U'\u02DD';
+        case XKB_KEY_dead_abovedot:
+            return U'\u02D9';
+        case XKB_KEY_dead_ogonek:
+            return U'\u02DB';
+        default:
+            return 0;
+    }
+}
+
 // What a dead key followed by `base` composes to, as one code point; 0 for nothing.
 char32_t Compose(xkb_compose_state* compose, xkb_keysym_t dead, xkb_keysym_t base) {
     if (!compose) return 0;
@@ -167,8 +201,8 @@ static bool FillKeyboardMap(CKeyboardMap& map, xkb_keymap* keymap, unsigned grou
             if (repeated) continue;
             levels.push_back({{static_cast<int>(k), shift, altGr}, sym, shift + 2 * altGr});
             const bool dead = IsDead(sym);
-            char32_t shown =
-                dead ? Compose(compose.get(), sym, XKB_KEY_space) : xkb_keysym_to_utf32(sym);
+            char32_t shown = dead ? DeadKeyAccent(sym) : xkb_keysym_to_utf32(sym);
+            if (dead && !shown) shown = Compose(compose.get(), sym, XKB_KEY_space);
             if (shown >= 0x20 && shown != 0x7F) {
                 labels.text[level] = Utf8(shown);
                 // A dead key takes the finger of the accent it shows.
