@@ -1,5 +1,9 @@
 #include "tutor/keyboard/keyboard_dock.h"
 
+#include <xcb/xcb.h>
+
+#include <QAbstractEventDispatcher>
+#include <QAbstractNativeEventFilter>
 #include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -40,6 +44,27 @@ bool IsDeadKey(int key) {
 }
 
 }  // namespace
+
+class CDeadKeyWatcher : public QAbstractNativeEventFilter {
+  public:
+    explicit CDeadKeyWatcher(CKeyboardDock& dock) : dock_(dock) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~CDeadKeyWatcher() override {
+        if (QCoreApplication::instance())
+            QCoreApplication::instance()->removeNativeEventFilter(this);
+    }
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t" || !message) return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7F) == XCB_KEY_PRESS)
+            dock_.RawKeyPressed(reinterpret_cast<const xcb_key_press_event_t*>(event)->detail);
+        return false;  // the event goes on to Qt as ever
+    }
+
+  private:
+    CKeyboardDock& dock_;
+};
 
 CKeyboardDock::CKeyboardDock(QWidget* parent)
     : QDockWidget(parent), ui_(std::make_unique<Ui::CKeyboardDock>()) {
@@ -150,7 +175,18 @@ void CKeyboardDock::SetMap(MapPointer map) {
 }
 
 void CKeyboardDock::WatchKeys(QWidget* view) {
+    view_ = view;
     view->installEventFilter(this);
+    if (XcbConnection()) rawKeys_ = std::make_unique<CDeadKeyWatcher>(*this);
+}
+
+void CKeyboardDock::RawKeyPressed(unsigned keycode) {
+    if (!map_ || deadDown_ || !view_ || !view_->hasFocus()) return;
+    const KeySequence& sequence = map_->Sequence(static_cast<unsigned char>(next_));
+    if (sequence.size() > 1 && map_->Keycode(sequence.front().key) == keycode) {
+        deadDown_ = true;
+        Relight();
+    }
 }
 
 bool CKeyboardDock::eventFilter(QObject* watched, QEvent* event) {

@@ -40,7 +40,9 @@ class CKeyboardDock : public QDockWidget {
     void SetMap(MapPointer map);
     // Waits until the map of the last SetLayout is shown.
     void WaitForMap();
-    // Watches `view`'s keys for dead keys, which type nothing by themselves.
+    // Watches `view`'s keys for dead keys, which type nothing by themselves: as Qt key events
+    // where the platform delivers them, and as the X server's raw key presses, since Qt's
+    // compose support swallows a dead key before any widget sees it.
     void WatchKeys(QWidget* view);
     // Puts "&Teclado" into the menu of `before`, ahead of it: it shows and hides the keyboard,
     // which is shown for a new user and keeps the user's choice from run to run.
@@ -65,6 +67,9 @@ class CKeyboardDock : public QDockWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    friend class CDeadKeyWatcher;
+    // A key went down on the X server's keyboard while the view had the focus.
+    void RawKeyPressed(unsigned keycode);
     void OnMapBuilt();
     void Relight();
     void ApplyFingers();
@@ -78,6 +83,8 @@ class CKeyboardDock : public QDockWidget {
     char next_ = 0;
     bool deadDown_ = false;
     bool desktop_ = false;
+    QWidget* view_ = nullptr;
+    std::unique_ptr<class CDeadKeyWatcher> rawKeys_;
 };
 
 }  // namespace zav::ui

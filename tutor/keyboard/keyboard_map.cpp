@@ -87,6 +87,7 @@ CKeyboardMap::CKeyboardMap(KeyShape shape, std::string layoutName)
     : shape_(shape), layoutName_(std::move(layoutName)), keys_(KeyboardGeometry(shape)) {
     labels_.resize(keys_.size());
     fingers_.resize(keys_.size());
+    keycodes_.resize(keys_.size());
     for (std::size_t i = 0; i < keys_.size(); ++i) fingers_[i] = keys_[i].positionFinger;
 }
 

@@ -81,6 +81,9 @@ class CKeyboardMap {
     int KeyIndex(const std::string& name) const;
     const KeyLabels& Labels(int key) const { return labels_.at(key); }
     KeyLabels& Labels(int key) { return labels_.at(key); }
+    // The XKB keycode of a key (0 when the layout has none), as the X server reports it.
+    unsigned Keycode(int key) const { return keycodes_.at(key); }
+    void SetKeycode(int key, unsigned code) { keycodes_.at(key) = code; }
     bool HasAltGr() const { return hasAltGr_; }
     void SetHasAltGr(bool has) { hasAltGr_ = has; }
 
@@ -105,6 +108,7 @@ class CKeyboardMap {
     std::vector<KeyCap> keys_;
     std::vector<KeyLabels> labels_;
     std::vector<int> fingers_;
+    std::vector<unsigned> keycodes_;
     std::array<KeySequence, 256> sequences_{};
     bool hasAltGr_ = false;
 };

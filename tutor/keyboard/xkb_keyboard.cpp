@@ -182,9 +182,10 @@ static bool FillKeyboardMap(CKeyboardMap& map, xkb_keymap* keymap, unsigned grou
     std::vector<LevelSym> levels;
     const auto& keys = map.Keys();
     for (std::size_t k = 0; k < keys.size(); ++k) {
-        if (keys[k].role != KeyRole::Character && keys[k].role != KeyRole::Space) continue;
         const xkb_keycode_t code = xkb_keymap_key_by_name(keymap, keys[k].name.c_str());
         if (code == XKB_KEYCODE_INVALID) continue;
+        map.SetKeycode(static_cast<int>(k), code);
+        if (keys[k].role != KeyRole::Character && keys[k].role != KeyRole::Space) continue;
         KeyLabels& labels = map.Labels(static_cast<int>(k));
         xkb_keysym_t seen[4] = {};
         for (int level = 0; level < 4; ++level) {
