@@ -11,6 +11,7 @@
 #include <QPromise>
 #include <QSettings>
 #include <QThreadPool>
+#include <QTimer>
 
 #include "tutor/app/qt_text.h"
 #include "tutor/dialogs/finger_layout.h"
@@ -121,19 +122,30 @@ void CKeyboardDock::SetLayout(const CFingerLayout* fingers, bool desktop) {
     builder_.setFuture(promise->future());
     promise->start();
     // Compiling a keymap and the compose table takes tens of milliseconds: not on the window's
-    // thread, so that the window shows at once.
-    QThreadPool::globalInstance()->start([promise, layout, connection] {
-        std::optional<CKeyboardMap> map;
-        if (connection) map = BuildDesktopKeyboardMap(connection);
-        if (!map) map = BuildKeyboardMap(layout);
-        if (!map) map = BuildKeyboardMap("us");
-        promise->addResult(map ? std::make_shared<const CKeyboardMap>(std::move(*map))
-                               : MapPointer());
-        promise->finish();
-    });
+    // thread, and only once the event loop runs, so that the window shows first.
+    pendingBuild_ = [promise, layout, connection] {
+        QThreadPool::globalInstance()->start([promise, layout, connection] {
+            std::optional<CKeyboardMap> map;
+            if (connection) map = BuildDesktopKeyboardMap(connection);
+            if (!map) map = BuildKeyboardMap(layout);
+            if (!map) map = BuildKeyboardMap("us");
+            promise->addResult(map ? std::make_shared<const CKeyboardMap>(std::move(*map))
+                                   : MapPointer());
+            promise->finish();
+        });
+    };
+    QTimer::singleShot(0, this, &CKeyboardDock::StartPendingBuild);
+}
+
+void CKeyboardDock::StartPendingBuild() {
+    if (!pendingBuild_) return;
+    auto start = std::move(pendingBuild_);
+    pendingBuild_ = nullptr;
+    start();
 }
 
 void CKeyboardDock::WaitForMap() {
+    StartPendingBuild();
     builder_.waitForFinished();
     if (builder_.isFinished() && builder_.future().resultCount() > 0 && builder_.result() != map_)
         OnMapBuilt();

@@ -5,6 +5,7 @@
 // layout is the one of the finger table's layout, or the keyboard the desktop uses.
 #include <QDockWidget>
 #include <QFutureWatcher>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -71,6 +72,7 @@ class CKeyboardDock : public QDockWidget {
     // A key went down on the X server's keyboard while the view had the focus.
     void RawKeyPressed(unsigned keycode);
     void OnMapBuilt();
+    void StartPendingBuild();
     void Relight();
     void ApplyFingers();
 
@@ -84,6 +86,7 @@ class CKeyboardDock : public QDockWidget {
     bool deadDown_ = false;
     bool desktop_ = false;
     QWidget* view_ = nullptr;
+    std::function<void()> pendingBuild_;
     std::unique_ptr<class CDeadKeyWatcher> rawKeys_;
 };
 
