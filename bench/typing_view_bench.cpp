@@ -1,6 +1,7 @@
 // One keystroke through the exercise view on a 730 x 400 canvas: key event, typing engine,
-// partial redraw of the typing box, caret and marks, and the sound call; with the typing marks
-// (the next letter and the wrong key) on and off.
+// partial redraw of the typing box, caret and marks, and the sound call, with the typing marks
+// (the next letter and the wrong key) on and off; and the same with the keyboard under it
+// lighting the next key, with the repaint of both widgets flushed.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -10,6 +11,9 @@
 
 #include "tutor/app/config.h"
 #include "tutor/course/document.h"
+#include "tutor/keyboard/keyboard_dock.h"
+#include "tutor/keyboard/keyboard_widget.h"
+#include "tutor/keyboard/xkb_keyboard.h"
 #include "tutor/typing/zavtype_view.h"
 
 namespace {
@@ -52,5 +56,40 @@ void WrongKey(benchmark::State& state) {
     for (auto _ : state) t.Key(QStringLiteral("x"));
 }
 BENCHMARK(WrongKey)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"sound", "marks"});
+
+// The frame's part of a keystroke: the view tells the keyboard the next character and the
+// keyboard flashes a wrong key.
+struct KeyboardHost : zav::ui::IViewHost {
+    void ShowFingerFor(char next) override { dock->ShowNext(next, view->Engine().SourceLine()); }
+    void ShowErrorLevel(int) override { dock->AfterCharacter(view->Engine()); }
+    zav::ui::CKeyboardDock* dock = nullptr;
+    zav::ui::CZAVTypeView* view = nullptr;
+};
+
+// A correct key with the Spanish keyboard under the view or without it; with `flush` the
+// widgets' repaint of what the key changed is part of the keystroke.
+void CorrectKeyWithKeyboard(benchmark::State& state) {
+    const bool keyboard = state.range(0) != 0;
+    const bool flush = state.range(1) != 0;
+    ViewUnderTest t(false);
+    KeyboardHost host;
+    std::unique_ptr<zav::ui::CKeyboardDock> dock;
+    if (keyboard) {
+        dock = std::make_unique<zav::ui::CKeyboardDock>();
+        dock->SetMap(std::make_shared<const zav::CKeyboardMap>(*zav::BuildKeyboardMap("es")));
+        dock->resize(730, 220);
+        dock->show();
+        host.dock = dock.get();
+        host.view = t.view.get();
+        t.view->SetHost(&host);
+    }
+    QApplication::processEvents();
+    for (auto _ : state) {
+        const auto& engine = t.view->Engine();
+        t.Key(QString(QChar(static_cast<unsigned char>(engine.SourceLine()[engine.Position()]))));
+        if (flush) QApplication::processEvents();
+    }
+}
+BENCHMARK(CorrectKeyWithKeyboard)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"keyboard", "flush"});
 
 }  // namespace

@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-translations-l10n libgl-dev
     libcanberra-dev libcanberra-pulse pulseaudio pulseaudio-utils
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    libxkbcommon-dev libxkbcommon-x11-dev xkb-data libx11-data
     xvfb xdotool imagemagick fonts-dejavu-core openbox x11-xkb-utils scdoc
     libpugixml-dev libsqlite3-dev
     "$@"

@@ -22,6 +22,7 @@
 #include "tutor/dialogs/jump_dlg.h"
 #include "tutor/dialogs/settings_dlg.h"
 #include "tutor/dialogs/stats_dlg.h"
+#include "tutor/keyboard/keyboard_dock.h"
 #include "tutor/resources/strings.h"
 #include "tutor/stats/exercise_bar.h"
 #include "tutor/stats/journal_link.h"
@@ -37,7 +38,8 @@ CMainFrame::CMainFrame(const CConfig& config, CDocumentHost& documents, CPrompts
       prompts_(prompts),
       recent_(recent),
       journal_(std::make_unique<CJournalLink>(prompts)) {
-    resize(730, 400);
+    // Room for the keyboard under the exercise, readable whole.
+    resize(730, 620);
     setAcceptDrops(true);
     view_ = new CZAVTypeView(config_, documents_.Document(), this);
     view_->SetHost(this);
@@ -153,7 +155,11 @@ void CMainFrame::CreateBars() {
     panes_ = new CStatusPanes(statusBar(), CStatusPanes::PlatformReportsLocks());
     lettersBar_ = new CLettersBar(this);
     exerciseBar_ = new CExerciseBar(this);
-    // One above the other, as two rows of the bottom edge.
+    // The keyboard right under the exercise, then the bars, as rows of the bottom edge.
+    keyboardDock_ = new CKeyboardDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, keyboardDock_, Qt::Vertical);
+    keyboardDock_->WatchKeys(view_);
+    keyboardDock_->AddToMenu(Action(QStringLiteral("viewStatistics")));
     addDockWidget(Qt::BottomDockWidgetArea, exerciseBar_, Qt::Vertical);
     addDockWidget(Qt::BottomDockWidgetArea, lettersBar_, Qt::Vertical);
     // Titled, so that the bars' context menu and a floating bar name them; the "Ver" check marks
@@ -246,6 +252,7 @@ QString CMainFrame::AutoPaneText() const {
 
 void CMainFrame::ShowErrorLevel(int errors) {
     errorLevel_ = errors;
+    keyboardDock_->AfterCharacter(view_->Engine());
     exerciseBar_->ShowLargeDisc(ErrorLevelDisc(errors, documents_.Document().okThreshold));
 }
 
@@ -270,6 +277,7 @@ void CMainFrame::ShowLetterLists(const std::string& good, const std::string& bad
 
 void CMainFrame::ShowFingerFor(char next) {
     fingerDlg_->ShowFingerFor(next);
+    keyboardDock_->ShowNext(next, view_->Engine().SourceLine());
 }
 
 void CMainFrame::RefreshGraph() {
@@ -305,6 +313,7 @@ void CMainFrame::DocumentReplaced() {
     doc.slowLetters.clear();
     settingsDlg_->LoadFromDocument(doc);
     fingerDlg_->SetLayout(doc.keyboardLayout);
+    ApplyKeyboardLayout();
     view_->RefreshFont();
     view_->StartExercise();
     UpdateCommandStates();

@@ -21,6 +21,7 @@ class CExerciseBar;
 class CFingerDlg;
 class CJournalLink;
 class CJumpDlg;
+class CKeyboardDock;
 class CLettersBar;
 class CPrompts;
 class CRecentFiles;
@@ -52,6 +53,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     CSettingsDlg* SettingsDlg() const { return settingsDlg_; }
     CStatsDlg* StatsDlg() const { return statsDlg_; }
     CJournalLink& Journal() const { return *journal_; }
+    CKeyboardDock* KeyboardDock() const { return keyboardDock_; }
     bool FingerGuideShown() const { return fingerGuideShown_; }
     // The bars' texts at a glance.
     QString ExerciseBarText() const;
@@ -128,6 +130,8 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     void OnSettingsApplied();
     void OnLayoutApplied(int layoutIndex);
     void OnExerciseChosen();
+    // The on-screen keyboard follows the document's layout or the desktop's.
+    void ApplyKeyboardLayout();
 
     const CConfig& config_;
     CDocumentHost& documents_;
@@ -147,6 +151,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     CSettingsDlg* settingsDlg_ = nullptr;
     CStatsDlg* statsDlg_ = nullptr;
     bool fingerGuidePlaced_ = false;
+    CKeyboardDock* keyboardDock_ = nullptr;
     bool fingerGuideShown_ = false;
     // The statistics graph draws nothing before the first "Es&tadística".
     bool statsShown_ = false;

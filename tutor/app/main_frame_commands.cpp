@@ -17,6 +17,7 @@
 #include "tutor/dialogs/practice_dlg.h"
 #include "tutor/dialogs/settings_dlg.h"
 #include "tutor/dialogs/stats_dlg.h"
+#include "tutor/keyboard/keyboard_dock.h"
 #include "tutor/resources/strings.h"
 #include "tutor/stats/journal_link.h"
 #include "tutor/stats/report.h"
@@ -81,6 +82,14 @@ void CMainFrame::OnSettingsApplied() {
 
 void CMainFrame::OnLayoutApplied(int layoutIndex) {
     fingerDlg_->SetLayout(layoutIndex);
+    ApplyKeyboardLayout();
+}
+
+void CMainFrame::ApplyKeyboardLayout() {
+    const auto& layouts = fingerDlg_->Table().Layouts();
+    const int index = fingerDlg_->Table().CurrentLayout();
+    const bool listed = index >= 0 && index < static_cast<int>(layouts.size());
+    keyboardDock_->SetLayout(listed ? &layouts[index] : nullptr, settingsDlg_->DesktopKeyboard());
 }
 
 void CMainFrame::OnPrevious() {

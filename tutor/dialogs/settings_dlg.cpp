@@ -1,14 +1,25 @@
 #include "tutor/dialogs/settings_dlg.h"
 
 #include <QRegularExpressionValidator>
+#include <QSettings>
 
 #include "tutor/app/prompts.h"
 #include "tutor/app/qt_text.h"
 #include "tutor/course/document.h"
 #include "tutor/dialogs/font_choice.h"
+#include "tutor/resources/strings.h"
 #include "ui_settings_dlg.h"
 
 namespace zav::ui {
+namespace {
+
+const QString kDesktopKeyboardKey = QStringLiteral("Teclado/escritorio");
+
+QSettings SettingsStore() {
+    return QSettings(FromCp1252(text::kOrganization), FromCp1252(text::kAppName));
+}
+
+}  // namespace
 
 CSettingsDlg::CSettingsDlg(CPrompts& prompts, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::CSettingsDlg>()), prompts_(prompts) {
@@ -29,6 +40,10 @@ CSettingsDlg::CSettingsDlg(CPrompts& prompts, QWidget* parent)
     // The arrows reach 80 on purpose; OK accepts 0..10 only.
     ui_->regularUpDown->SetRange(0, kRegularArrowsMax);
     ui_->regularUpDown->Attach(ui_->regularEdit);
+
+    // Not a value of the document: a choice of this desktop, kept with the program's settings.
+    desktopKeyboard_ = SettingsStore().value(kDesktopKeyboardKey, false).toBool();
+    ui_->desktopKeyboardCheck->setChecked(desktopKeyboard_);
 
     fontChooser_ = [this](const QFont& initial) { return ChooseFontWithDialog(initial); };
 
@@ -104,6 +119,8 @@ void CSettingsDlg::OnOk() {
     values_ = checked;
     marks_ = {ui_->nextLetterCheck->isChecked(), ui_->wrongKeyCheck->isChecked()};
     if (doc_) ApplySettings(values_, *doc_);
+    desktopKeyboard_ = ui_->desktopKeyboardCheck->isChecked();
+    SettingsStore().setValue(kDesktopKeyboardKey, desktopKeyboard_);
     emit settingsApplied();
     emit layoutApplied(values_.layoutIndex);
     accept();

@@ -1,6 +1,8 @@
 #include "tutor/dialogs/stats_dlg.h"
 
 #include "tutor/app/qt_text.h"
+#include "tutor/course/document.h"
+#include "tutor/keyboard/key_heat.h"
 #include "tutor/resources/strings.h"
 #include "tutor/stats/progress_chart.h"
 #include "ui_stats_dlg.h"
@@ -16,6 +18,8 @@ CStatsDlg::CStatsDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui
         ui_->tabBar->addTab(FromCp1252(name));
     }
     progressTab_ = ui_->tabBar->addTab(tr("Progreso"));
+    keyboardTab_ = ui_->tabBar->addTab(tr("Teclado"));
+    ui_->heatMap->hide();
     ui_->tabBar->setCurrentIndex(0);
     ui_->progress->hide();
     ui_->graph->SetTabs(ui_->tabBar);
@@ -26,6 +30,7 @@ CStatsDlg::CStatsDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui
 CStatsDlg::~CStatsDlg() = default;
 
 void CStatsDlg::ShowFor(const CZAVTypeDoc& doc) {
+    doc_ = &doc;
     ui_->graph->SetDocument(&doc);
     RefreshGraph();
     show();
@@ -34,16 +39,30 @@ void CStatsDlg::ShowFor(const CZAVTypeDoc& doc) {
 }
 
 void CStatsDlg::RefreshGraph() {
+    // One of three views: the graph of the first tabs, the progress chart or the keyboard.
     const bool progress = SelectedTab() == progressTab_;
-    ui_->graph->setVisible(!progress);
+    const bool keyboard = SelectedTab() == keyboardTab_;
+    ui_->graph->setVisible(!progress && !keyboard);
     ui_->progress->setVisible(progress);
+    ui_->heatMap->setVisible(keyboard);
     if (progress) {
         const auto periods = progressSource_ ? progressSource_() : std::nullopt;
         ui_->progress->ShowPeriods(periods.value_or(std::vector<ProgressPeriod>{}),
                                    periods.has_value());
+    } else if (keyboard) {
+        if (doc_) ui_->heatMap->ShowErrorRatios(doc_->stats);
     } else {
         ui_->graph->RefreshGraph();
     }
+}
+
+void CStatsDlg::SetKeyboardMap(std::shared_ptr<const CKeyboardMap> map) {
+    ui_->heatMap->SetMap(std::move(map));
+    if (doc_) ui_->heatMap->ShowErrorRatios(doc_->stats);
+}
+
+CKeyHeatMap* CStatsDlg::HeatMap() const {
+    return ui_->heatMap;
 }
 void CStatsDlg::SelectTab(int index) {
     ui_->tabBar->setCurrentIndex(index);
@@ -60,6 +79,8 @@ CProgressChart* CStatsDlg::Progress() const {
 
 void CStatsDlg::OnTabChanged(int) {
     RefreshGraph();
+    // The keyboard needs more room than the graph's fixed area: the dialog fits its tab.
+    setFixedSize(sizeHint());
 }
 
 }  // namespace zav::ui

@@ -10,6 +10,8 @@
 
 #include "tutor/stats/progress_periods.h"
 
+#include "tutor/keyboard/keyboard_map.h"
+
 namespace Ui {
 class CStatsDlg;
 }
@@ -22,6 +24,7 @@ namespace zav::ui {
 
 class CGraphWnd;
 class CProgressChart;
+class CKeyHeatMap;
 
 class CStatsDlg : public QDialog {
     Q_OBJECT
@@ -36,6 +39,10 @@ class CStatsDlg : public QDialog {
     void SelectTab(int index);
     int SelectedTab() const;
     CGraphWnd* Graph() const;
+    // "Teclado": the learner's keys on the keyboard of the on-screen keyboard.
+    void SetKeyboardMap(std::shared_ptr<const CKeyboardMap> map);
+    CKeyHeatMap* HeatMap() const;
+    int KeyboardTab() const { return keyboardTab_; }
 
     // Where the "Progreso" tab takes its days from: nothing when there is no journal.
     using ProgressSource = std::function<std::optional<std::vector<ProgressPeriod>>()>;
@@ -49,6 +56,8 @@ class CStatsDlg : public QDialog {
     std::unique_ptr<Ui::CStatsDlg> ui_;
     ProgressSource progressSource_;
     int progressTab_ = -1;
+    const CZAVTypeDoc* doc_ = nullptr;
+    int keyboardTab_ = -1;
 };
 
 }  // namespace zav::ui

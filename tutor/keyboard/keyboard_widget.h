@@ -1,0 +1,89 @@
+#pragma once
+// A keyboard drawn from a keyboard map: every key in a fill colour of its own (the finger tint, or
+// a heat colour), labelled with what it types at its levels, dead keys marked. Keys can be lit
+// (the next key and the modifiers to hold) and flashed (a wrong key); a legend may stand under
+// the keys. It draws into a persistent canvas and repaints only the keys that change.
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "tutor/keyboard/keyboard_map.h"
+
+class QTimer;
+
+namespace zav::ui {
+
+// A colour scale under the keys: the colours from low to high and the texts at both ends.
+struct KeyLegend {
+    std::vector<QColor> stops;
+    QString low, high, caption;
+};
+
+class CKeyboardWidget : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit CKeyboardWidget(QWidget* parent = nullptr);
+    ~CKeyboardWidget() override;
+
+    void SetMap(std::shared_ptr<const CKeyboardMap> map);
+    const CKeyboardMap* Map() const { return map_.get(); }
+    std::shared_ptr<const CKeyboardMap> SharedMap() const { return map_; }
+    // The fill of every key; a key without a valid colour is neutral.
+    void SetKeyFills(std::vector<QColor> fills);
+    // The key to press next (`main`), with the keys to hold while pressing it; the key that
+    // follows a dead key gets a "2", the dead key a "1".
+    void SetHighlight(std::vector<int> keys, int main, int following = -1);
+    // Shows `key` in red for a moment.
+    void Flash(int key);
+    void SetLegend(const KeyLegend& legend);
+    void SetToolTips(std::vector<QString> tips);
+
+    int FlashedKey() const { return flashed_; }
+    const std::vector<int>& Highlighted() const { return lit_; }
+    // Where a key stands on the canvas (its upper part for the ISO Return).
+    QRect KeyRect(int key) const;
+    const QImage& Canvas() const { return canvas_; }
+
+    QSize sizeHint() const override { return {640, 220}; }
+    QSize minimumSizeHint() const override { return {300, 110}; }
+
+    // The soft colour of finger 0..7 (8: the thumbs) used for the keys of that finger.
+    static QColor FingerColor(int finger);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    void DrawAll();
+    // Redraws `keys` on the canvas and asks for their repaint only.
+    void DrawKeys(const std::vector<int>& keys);
+    // What a key shows now; each look is drawn once per size.
+    enum class Look { Plain, Held, Lit, Wrong, LitFirst, PlainSecond, kCount };
+    Look LookOf(int key) const;
+    QColor FillOf(int key, Look look) const;
+    void DrawKey(class QPainter& p, int key);
+    void DrawKeyFace(QPainter& p, int key, Look look);
+    void DrawLegend(QPainter& p);
+    int KeyAt(const QPoint& point) const;
+
+    std::shared_ptr<const CKeyboardMap> map_;
+    std::vector<QColor> fills_;
+    std::vector<int> lit_;
+    int main_ = -1, following_ = -1, flashed_ = -1;
+    KeyLegend legend_;
+    std::vector<QString> tips_;
+    QTimer* flashTimer_;
+    QImage canvas_;
+    std::vector<std::array<QImage, static_cast<int>(Look::kCount)>> looks_;
+    double unit_ = 40;
+    QPointF origin_;
+};
+
+}  // namespace zav::ui
