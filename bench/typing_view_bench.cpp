@@ -71,7 +71,7 @@ struct KeyboardHost : zav::ui::IViewHost {
 void CorrectKeyWithKeyboard(benchmark::State& state) {
     const bool keyboard = state.range(0) != 0;
     const bool flush = state.range(1) != 0;
-    ViewUnderTest t(false);
+    ViewUnderTest t(false, true);
     KeyboardHost host;
     std::unique_ptr<zav::ui::CKeyboardDock> dock;
     if (keyboard) {

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tutor/course/text_encoding.h"
 #include "tutor/stats/journal.h"
 #include "zavtool/commands.h"
 
@@ -27,11 +26,6 @@ std::filesystem::path DefaultJournal() {
     return folder / "zavtype" / "journal.sqlite";
 }
 
-// A Windows-1252 character as UTF-8, for spreadsheets.
-std::string Utf8(int code) {
-    return Utf8FromCp1252(std::string(1, static_cast<char>(code)));
-}
-
 std::string Format(const char* format, double a, double b = 0, double c = 0, double d = 0) {
     char text[128];
     std::snprintf(text, sizeof text, format, a, b, c, d);
@@ -42,7 +36,8 @@ std::string Format(const char* format, double a, double b = 0, double c = 0, dou
 std::string KeyName(int code, bool csv) {
     if (code == ' ') return csv ? "\"space\"" : "space";
     if (code < 32) return "#" + std::to_string(code);
-    const std::string key = Utf8(code);
+    // Out() writes it in the terminal's encoding, like every other text of the tool.
+    const std::string key(1, static_cast<char>(code));
     if (!csv) return key;
     return code == '"' ? "\"\"\"\"" : "\"" + key + "\"";
 }

@@ -39,7 +39,8 @@ constexpr Command kCommands[] = {
 };
 
 void PrintHelp(std::FILE* to) {
-    std::string help = "uso: zavtool ORDEN [ARGUMENTOS]\n     zavtool help ORDEN\n\nórdenes:\n";
+    std::string help =
+        "uso: zavtool ORDEN [ARGUMENTOS]\nayuda de una orden: zavtool help ORDEN\n\nórdenes:\n";
     for (const auto& command : kCommands) {
         help += "  ";
         help += command.usage;

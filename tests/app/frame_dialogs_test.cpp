@@ -230,9 +230,10 @@ TEST(FrameDialogs, ToolbarOrderSoundSwitchAndBarCommands) {
         if (!a->isSeparator()) titles << a->text();
     delete barsMenu;
     titles.sort();
-    EXPECT_EQ(titles, (QStringList{QStringLiteral("Barra de herramientas"),
-                                   QStringLiteral("Barra de letras"),
-                                   QStringLiteral("Barra del ejercicio")}));
+    EXPECT_EQ(
+        titles,
+        (QStringList{QStringLiteral("&Teclado"), QStringLiteral("Barra de herramientas"),
+                     QStringLiteral("Barra de letras"), QStringLiteral("Barra del ejercicio")}));
     t.Frame()->ToolBar()->toggleViewAction()->trigger();
     EXPECT_TRUE(t.Frame()->ToolBar()->isVisible());
     EXPECT_TRUE(t.Frame()->Action(QStringLiteral("viewToolbar"))->isChecked());

@@ -89,7 +89,7 @@ TEST_F(SpecialFilesTest, TheFileReaderRefusesWhatIsNotARegularFileOfASensibleSiz
 TEST_F(SpecialFilesTest, EveryReaderRefusesThem) {
     using Reader = std::function<bool(const std::string&)>;
     const std::pair<const char*, Reader> readers[] = {
-        {"course", [](const std::string& p) { return zav::CCourse().Load(p); }},
+        {"course", [](const std::string& p) { return bool(zav::CCourse().Load(p)); }},
         {"fingers", [](const std::string& p) { return zav::CFingerTable().LoadFingerFile(p); }},
         {"page table", [](const std::string& p) { return zav::LoadPageTable(p).has_value(); }},
         {"progress",

@@ -188,6 +188,7 @@ void CMainFrame::CreateDialogs() {
     view_->SetTypingMarks(marks);
     statsDlg_ = new CStatsDlg(this);
     statsDlg_->SetProgressSource([this] { return journal_->Progress(); });
+    connect(keyboardDock_, &CKeyboardDock::mapChanged, statsDlg_, &CStatsDlg::SetKeyboardMap);
 }
 
 bool CMainFrame::Create() {
