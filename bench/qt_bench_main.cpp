@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
     QTemporaryDir home;
     setenv("XDG_CONFIG_HOME", home.path().toLocal8Bit().constData(), 1);
     setenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit().constData(), 1);
-    setenv("XDG_DATA_HOME", home.path().toLocal8Bit().constData(), 1);
+    // The journal's data folder apart from the ports' runtime folder, which must stay private.
+    const QString data = home.filePath(QStringLiteral("data"));
+    setenv("XDG_DATA_HOME", data.toLocal8Bit().constData(), 1);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
