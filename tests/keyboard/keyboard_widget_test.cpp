@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "tests/typing/tutor_fixture.h"
 #include "tutor/dialogs/settings_dlg.h"
@@ -144,6 +145,31 @@ TEST(KeyHeatMap, ColoursKeysByErrorRatioAndLeavesUntypedKeysNeutral) {
     EXPECT_GT(pixel("AC01").red(), pixel("AC01").green());  // red
     EXPECT_EQ(pixel("AC02"), QColor(0xe6, 0xe6, 0xe6));     // never typed
     EXPECT_GT(dialog->width(), 560);
+}
+
+// "Velocidad": each key by the journal's median time per keystroke of its characters, a key's
+// characters weighted by their timed keystrokes.
+TEST(KeyHeatMap, SpeedViewShowsMillisecondsPerKeystroke) {
+    KeyboardFixture t("asdf", "es");
+    ASSERT_TRUE(t.Start());
+    t.Doc().stats = CProgressStats();
+    t.Frame()->Action(QStringLiteral("viewStatistics"))->trigger();
+    ui::CStatsDlg* dialog = t.Frame()->StatsDlg();
+    dialog->SetKeySpeedSource([] {
+        return std::vector<JournalKey>{
+            {'f', 10, 10, 2000, 200}, {'F', 10, 10, 4000, 400}, {'j', 5, 5, 4000, 800}};
+    });
+    dialog->SelectTab(dialog->KeyboardTab());
+    dialog->findChild<QRadioButton*>(QStringLiteral("speedRadio"))->click();
+    ui::CKeyHeatMap* heat = dialog->HeatMap();
+    ASSERT_NE(heat->Map(), nullptr);
+    const auto& values = heat->Values();
+    const auto key = [&](const char* name) { return heat->Map()->KeyIndex(name); };
+    EXPECT_DOUBLE_EQ(values[key("AC04")].value_or(-1), 300);
+    EXPECT_DOUBLE_EQ(values[key("AC07")].value_or(-1), 800);
+    EXPECT_FALSE(values[key("AC02")]);
+    dialog->findChild<QRadioButton*>(QStringLiteral("errorsRadio"))->click();
+    EXPECT_FALSE(heat->Values()[key("AC07")]);  // no errors table entry for j: neutral again
 }
 
 }  // namespace

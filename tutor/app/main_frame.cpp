@@ -188,6 +188,7 @@ void CMainFrame::CreateDialogs() {
     view_->SetTypingMarks(marks);
     statsDlg_ = new CStatsDlg(this);
     statsDlg_->SetProgressSource([this] { return journal_->Progress(); });
+    statsDlg_->SetKeySpeedSource([this] { return journal_->KeySpeeds(); });
     connect(keyboardDock_, &CKeyboardDock::mapChanged, statsDlg_, &CStatsDlg::SetKeyboardMap);
 }
 

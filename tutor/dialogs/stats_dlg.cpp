@@ -20,6 +20,8 @@ CStatsDlg::CStatsDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui
     progressTab_ = ui_->tabBar->addTab(tr("Progreso"));
     keyboardTab_ = ui_->tabBar->addTab(tr("Teclado"));
     ui_->heatMap->hide();
+    ui_->heatViews->hide();
+    connect(ui_->speedRadio, &QRadioButton::toggled, this, &CStatsDlg::RefreshGraph);
     ui_->tabBar->setCurrentIndex(0);
     ui_->progress->hide();
     ui_->graph->SetTabs(ui_->tabBar);
@@ -45,12 +47,17 @@ void CStatsDlg::RefreshGraph() {
     ui_->graph->setVisible(!progress && !keyboard);
     ui_->progress->setVisible(progress);
     ui_->heatMap->setVisible(keyboard);
+    ui_->heatViews->setVisible(keyboard);
     if (progress) {
         const auto periods = progressSource_ ? progressSource_() : std::nullopt;
         ui_->progress->ShowPeriods(periods.value_or(std::vector<ProgressPeriod>{}),
                                    periods.has_value());
     } else if (keyboard) {
-        if (doc_) ui_->heatMap->ShowErrorRatios(doc_->stats);
+        if (ui_->speedRadio->isChecked())
+            ui_->heatMap->ShowKeySpeeds(keySpeedSource_ ? keySpeedSource_()
+                                                        : std::vector<JournalKey>{});
+        else if (doc_)
+            ui_->heatMap->ShowErrorRatios(doc_->stats);
     } else {
         ui_->graph->RefreshGraph();
     }
@@ -58,7 +65,7 @@ void CStatsDlg::RefreshGraph() {
 
 void CStatsDlg::SetKeyboardMap(std::shared_ptr<const CKeyboardMap> map) {
     ui_->heatMap->SetMap(std::move(map));
-    if (doc_) ui_->heatMap->ShowErrorRatios(doc_->stats);
+    if (SelectedTab() == keyboardTab_) RefreshGraph();
 }
 
 CKeyHeatMap* CStatsDlg::HeatMap() const {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "tutor/stats/journal.h"
 #include "tutor/stats/progress_periods.h"
 
 #include "tutor/keyboard/keyboard_map.h"
@@ -47,6 +48,9 @@ class CStatsDlg : public QDialog {
     // Where the "Progreso" tab takes its days from: nothing when there is no journal.
     using ProgressSource = std::function<std::optional<std::vector<ProgressPeriod>>()>;
     void SetProgressSource(ProgressSource source) { progressSource_ = std::move(source); }
+    // Where the keyboard's "Velocidad" view takes each character's time per keystroke from.
+    using KeySpeedSource = std::function<std::vector<JournalKey>()>;
+    void SetKeySpeedSource(KeySpeedSource source) { keySpeedSource_ = std::move(source); }
     CProgressChart* Progress() const;
     int ProgressTab() const { return progressTab_; }
 
@@ -55,6 +59,7 @@ class CStatsDlg : public QDialog {
 
     std::unique_ptr<Ui::CStatsDlg> ui_;
     ProgressSource progressSource_;
+    KeySpeedSource keySpeedSource_;
     int progressTab_ = -1;
     const CZAVTypeDoc* doc_ = nullptr;
     int keyboardTab_ = -1;

@@ -1,11 +1,11 @@
 #include "tutor/keyboard/key_heat.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
 #include "tutor/app/qt_text.h"
 #include "tutor/course/document.h"
+#include "tutor/stats/journal.h"
 
 namespace zav::ui {
 
@@ -31,8 +31,40 @@ void CKeyHeatMap::ShowValues(const std::vector<std::optional<double>>& values, d
     SetKeyFills(std::move(fills));
     SetLegend({{HeatColor(0), HeatColor(0.5), HeatColor(1)},
                QStringLiteral("0 %1").arg(unit),
-               QStringLiteral("%1 %2").arg(QLocale().toString(high, 'g', 3), unit),
+               QStringLiteral("%1 %2").arg(QString::number(high, 'g', 6), unit),
                caption});
+}
+
+void CKeyHeatMap::ShowTotals(const std::vector<KeyTotals>& totals, double scale,
+                             std::initializer_list<double> steps, const QString& unit,
+                             const QString& caption,
+                             const std::function<QString(unsigned char)>& tip) {
+    std::vector<std::optional<double>> values(totals.size());
+    std::vector<QString> tips(totals.size());
+    double highest = 0;
+    for (std::size_t key = 0; key < totals.size(); ++key) {
+        const KeyTotals& total = totals[key];
+        if (total.characters.empty()) continue;
+        // Without a denominator the numerator alone counts as the whole scale (errors without
+        // a correct keystroke are 100 %).
+        const double value = total.denominator > 0
+                                 ? scale * double(total.numerator) / double(total.denominator)
+                                 : scale;
+        values[key] = value;
+        highest = std::max(highest, value);
+        QStringList lines;
+        for (unsigned char c : total.characters) lines << tip(c);
+        tips[key] = lines.join(QLatin1Char('\n'));
+    }
+    // A scale top that reads well: the first step that holds the highest value.
+    double top = highest;
+    for (double step : steps)
+        if (step >= highest) {
+            top = step;
+            break;
+        }
+    ShowValues(values, top, unit, caption);
+    SetToolTips(std::move(tips));
 }
 
 void CKeyHeatMap::ShowErrorRatios(const CProgressStats& stats) {
@@ -42,37 +74,36 @@ void CKeyHeatMap::ShowErrorRatios(const CProgressStats& stats) {
         errors[c] = stats.letterErrors[c];
         correct[c] = stats.letterCorrect[c];
     }
-    const std::vector<KeyTotals> totals = TotalsPerKey(*Map(), errors, correct);
-    std::vector<std::optional<double>> values(totals.size());
-    std::vector<QString> tips(totals.size());
-    double highest = 0;
-    for (std::size_t key = 0; key < totals.size(); ++key) {
-        const KeyTotals& total = totals[key];
-        if (total.characters.empty()) continue;
-        // The letters' own measure: errors per correct keystroke; errors alone count as 100 %.
-        const double ratio = total.denominator > 0
-                                 ? 100.0 * double(total.numerator) / double(total.denominator)
-                                 : 100.0;
-        values[key] = ratio;
-        highest = std::max(highest, ratio);
-        QStringList lines;
-        for (unsigned char c : total.characters)
-            lines << QStringLiteral("«%1»: %2 errores, %3 aciertos")
-                         .arg(FromCp1252(std::string(1, static_cast<char>(c))))
-                         .arg(stats.letterErrors[c])
-                         .arg(stats.letterCorrect[c]);
-        tips[key] = lines.join(QLatin1Char('\n'));
+    ShowTotals(TotalsPerKey(*Map(), errors, correct), 100.0,
+               {5.0, 10.0, 20.0, 50.0, 100.0, 200.0, 500.0, 1000.0}, QStringLiteral("%"),
+               tr("Errores por cada 100 aciertos de las letras de la tecla"),
+               [&stats](unsigned char c) {
+                   return tr("«%1»: %2 errores, %3 aciertos")
+                       .arg(FromCp1252(std::string(1, static_cast<char>(c))))
+                       .arg(stats.letterErrors[c])
+                       .arg(stats.letterCorrect[c]);
+               });
+}
+
+void CKeyHeatMap::ShowKeySpeeds(const std::vector<JournalKey>& keys) {
+    if (!Map()) return;
+    std::array<long long, 256> weighted{}, timed{};
+    std::array<double, 256> median{};
+    for (const JournalKey& key : keys) {
+        if (key.code < 0 || key.code > 255 || key.timed <= 0) continue;
+        weighted[key.code] = std::llround(key.medianMs * double(key.timed));
+        timed[key.code] = key.timed;
+        median[key.code] = key.medianMs;
     }
-    // A scale top that reads well: 5, 10, 20, 50 or 100 per cent and on.
-    double top = highest;
-    for (double step : {5.0, 10.0, 20.0, 50.0, 100.0, 200.0, 500.0, 1000.0})
-        if (step >= highest) {
-            top = step;
-            break;
-        }
-    ShowValues(values, top, QStringLiteral("%"),
-               QStringLiteral("Errores por cada 100 aciertos de las letras de la tecla"));
-    SetToolTips(std::move(tips));
+    ShowTotals(TotalsPerKey(*Map(), weighted, timed), 1.0,
+               {250.0, 500.0, 750.0, 1000.0, 1500.0, 2000.0, 5000.0}, QStringLiteral("ms"),
+               tr("Tiempo por pulsación de las letras de la tecla (mediana)"),
+               [&median, &timed](unsigned char c) {
+                   return tr("«%1»: %2 ms, %3 pulsaciones")
+                       .arg(FromCp1252(std::string(1, static_cast<char>(c))))
+                       .arg(std::lround(median[c]))
+                       .arg(timed[c]);
+               });
 }
 
 }  // namespace zav::ui
