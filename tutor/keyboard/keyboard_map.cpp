@@ -173,24 +173,4 @@ std::vector<KeyTotals> TotalsPerKey(const CKeyboardMap& map,
     return totals;
 }
 
-namespace {
-// Windows-1252 codes 0x80..0x9F; 0 where the code page leaves a code unassigned.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-}  // namespace
-
-char32_t Cp1252ToUnicode(unsigned char code) {
-    return code >= 0x80 && code < 0xA0 ? kHighControls[code - 0x80] : char32_t(code);
-}
-
-int UnicodeToCp1252(char32_t cp) {
-    if (cp == 0) return -1;
-    if (cp < 0x80 || (cp >= 0xA0 && cp < 0x100)) return static_cast<int>(cp);
-    for (int i = 0; i < 32; ++i)
-        if (kHighControls[i] == cp) return 0x80 + i;
-    return -1;
-}
-
 }  // namespace zav

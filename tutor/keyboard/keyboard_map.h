@@ -125,9 +125,4 @@ std::vector<KeyTotals> TotalsPerKey(const CKeyboardMap& map,
                                     const std::array<long long, 256>& numerator,
                                     const std::array<long long, 256>& denominator);
 
-// The Unicode code point of a Windows-1252 code (0 for the five codes it leaves unassigned),
-// and back (-1 when Windows-1252 has no such character).
-char32_t Cp1252ToUnicode(unsigned char code);
-int UnicodeToCp1252(char32_t cp);
-
 }  // namespace zav

@@ -8,8 +8,16 @@
 #include <memory>
 #include <mutex>
 
+#include "tutor/course/text_encoding.h"
+
 namespace zav {
 namespace {
+
+// The Windows-1252 code of what a key or a compose sequence gives: -1 for nothing (0) and for a
+// character the code page lacks.
+int CodeOf(char32_t character) {
+    return character == 0 ? -1 : Cp1252OfUnicode(character);
+}
 
 struct ContextFree {
     void operator()(xkb_context* c) const { xkb_context_unref(c); }
@@ -207,7 +215,7 @@ static bool FillKeyboardMap(CKeyboardMap& map, xkb_keymap* keymap, unsigned grou
             if (shown >= 0x20 && shown != 0x7F) {
                 labels.text[level] = Utf8(shown);
                 // A dead key takes the finger of the accent it shows.
-                labels.code[level] = UnicodeToCp1252(shown);
+                labels.code[level] = CodeOf(shown);
                 labels.dead[level] = dead;
             }
         }
@@ -218,7 +226,7 @@ static bool FillKeyboardMap(CKeyboardMap& map, xkb_keymap* keymap, unsigned grou
     cost.fill(1000);
     for (const LevelSym& level : levels) {
         if (IsDead(level.sym)) continue;
-        const int c = UnicodeToCp1252(xkb_keysym_to_utf32(level.sym));
+        const int c = CodeOf(xkb_keysym_to_utf32(level.sym));
         if (c < 32 || level.cost >= cost[c]) continue;
         cost[c] = level.cost;
         map.SetSequence(static_cast<unsigned char>(c), {level.stroke});
@@ -228,7 +236,7 @@ static bool FillKeyboardMap(CKeyboardMap& map, xkb_keymap* keymap, unsigned grou
         if (!IsDead(dead.sym)) continue;
         for (const LevelSym& base : levels) {
             if (IsDead(base.sym) && base.sym != dead.sym) continue;
-            const int c = UnicodeToCp1252(Compose(compose.get(), dead.sym, base.sym));
+            const int c = CodeOf(Compose(compose.get(), dead.sym, base.sym));
             const int total = 100 + dead.cost + base.cost;
             if (c < 32 || total >= cost[c]) continue;
             cost[c] = total;
