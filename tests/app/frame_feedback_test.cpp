@@ -109,18 +109,22 @@ TEST(FrameDialogFocus, PracticePutsTheCursorInTheChosenOptionsField) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
     ModalScript modal;
-    QWidget *anyOrder = nullptr, *inOrder = nullptr;
+    // The names, not the widgets: the dialog is gone once its command returns.
+    QString anyOrder, inOrder;
+    const auto focused = [](const QDialog& d) {
+        return d.focusWidget() ? d.focusWidget()->objectName() : QString();
+    };
     modal.Next([&](QDialog& d) {
         QTest::mouseClick(Child<QAbstractButton>(d, "anyOrderRadio"), Qt::LeftButton);
-        anyOrder = d.focusWidget();
+        anyOrder = focused(d);
         QTest::mouseClick(Child<QAbstractButton>(d, "inOrderRadio"), Qt::LeftButton);
-        inOrder = d.focusWidget();
+        inOrder = focused(d);
         Child<QAbstractButton>(d, "cancelButton")->click();
     });
     t.Trigger("exercisePractice");
     ASSERT_EQ(modal.seen, 1);
-    EXPECT_EQ(anyOrder ? anyOrder->objectName() : QString(), QStringLiteral("anyOrderEdit"));
-    EXPECT_EQ(inOrder ? inOrder->objectName() : QString(), QStringLiteral("inOrderEdit"));
+    EXPECT_EQ(anyOrder, QStringLiteral("anyOrderEdit"));
+    EXPECT_EQ(inOrder, QStringLiteral("inOrderEdit"));
 }
 
 // Switched off in the dialog, the marks stay off in the next run; the progress file is the

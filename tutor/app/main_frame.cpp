@@ -53,6 +53,8 @@ CMainFrame::CMainFrame(const CConfig& config, CDocumentHost& documents, CPrompts
 }
 
 CMainFrame::~CMainFrame() {
+    // The view outlives this body; its focus leaving as the window goes must not reach the frame.
+    view_->SetHost(nullptr);
     documents_.SetViews(nullptr);
     prompts_.SetParent(nullptr);
 }
