@@ -21,15 +21,23 @@ struct Recorder : ITypingListener {
     }
 };
 
+// An engine on a one-section course, its turns recorded, on a clock the test sets.
+struct EngineOn {
+    explicit EngineOn(const char* course) {
+        doc.course.Parse(course);
+        engine.StartExercise();
+    }
+    CZAVTypeDoc doc;
+    Recorder recorder;
+    FakeClock clock;
+    CTypingEngine engine{doc, recorder, clock};
+};
+
 // Keys typed at given milliseconds; the interval of a correct key runs from the previous
 // correct key, so wrong keys between them add their time to the next correct one.
 TEST(KeyTimes, IntervalsGoToTheExpectedCharacterFromThePreviousCorrectKey) {
-    CZAVTypeDoc doc;
-    doc.course.Parse("\tFila\nabab\n");
-    Recorder recorder;
-    FakeClock clock;
-    CTypingEngine engine(doc, recorder, clock);
-    engine.StartExercise();
+    EngineOn t("\tFila\nabab\n");
+    auto& [doc, recorder, clock, engine] = t;
     const struct {
         int ms;
         char key;
@@ -56,12 +64,8 @@ TEST(KeyTimes, IntervalsGoToTheExpectedCharacterFromThePreviousCorrectKey) {
 }
 
 TEST(KeyTimes, AbandonedTurnIsNotRecorded) {
-    CZAVTypeDoc doc;
-    doc.course.Parse("\tFila\nabc\nxyz\n");
-    Recorder recorder;
-    FakeClock clock;
-    CTypingEngine engine(doc, recorder, clock);
-    engine.StartExercise();
+    EngineOn t("\tFila\nabc\nxyz\n");
+    auto& [doc, recorder, clock, engine] = t;
     engine.Character('a');
     engine.Character('b');
     ++doc.exercise;
