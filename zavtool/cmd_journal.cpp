@@ -13,19 +13,6 @@ namespace {
 constexpr char kUsage[] =
     "uso: zavtool journal [ARCHIVO.zav] [--since AAAA-MM-DD] [--csv] [--keys] [--journal RUTA]";
 
-// Where the tutor keeps its journal: $XDG_DATA_HOME/zavtype, else ~/.local/share/zavtype.
-std::filesystem::path DefaultJournal() {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    std::filesystem::path folder;
-    if (data && *data) {
-        folder = data;
-    } else {
-        const char* home = std::getenv("HOME");
-        folder = std::filesystem::path(home ? home : ".") / ".local" / "share";
-    }
-    return folder / "zavtype" / "journal.sqlite";
-}
-
 std::string Format(const char* format, double a, double b = 0, double c = 0, double d = 0) {
     char text[128];
     std::snprintf(text, sizeof text, format, a, b, c, d);
@@ -72,7 +59,7 @@ void PrintKeys(const std::vector<JournalKey>& keys, bool csv) {
 
 int RunJournal(Args args) {
     std::string document, since;
-    std::filesystem::path file = DefaultJournal();
+    std::filesystem::path file = JournalDefaultFile();
     bool csv = false, keys = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cstdlib>
 #include <system_error>
 
 namespace zav {
@@ -273,6 +274,18 @@ JournalStatus CJournal::MoveDocument(const std::string& from, const std::string&
     }
     sqlite3_finalize(update);
     return code == SQLITE_OK ? JournalStatus::Ok : Fail(code);
+}
+
+std::filesystem::path JournalDefaultFile() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    std::filesystem::path folder;
+    if (data && *data) {
+        folder = data;
+    } else {
+        const char* home = std::getenv("HOME");
+        folder = std::filesystem::path(home ? home : ".") / ".local" / "share";
+    }
+    return folder / "zavtype" / "journal.sqlite";
 }
 
 }  // namespace zav

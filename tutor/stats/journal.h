@@ -109,6 +109,8 @@ class CJournal {
 };
 
 // "YYYY-MM-DD HH:MM:SS" of `time` in UTC, as the journal stores it.
+// Where the tutor keeps its journal: $XDG_DATA_HOME/zavtype, else ~/.local/share/zavtype.
+std::filesystem::path JournalDefaultFile();
 std::string JournalUtcText(std::time_t time);
 // The local calendar day of `time`, "YYYY-MM-DD".
 std::string JournalLocalDate(std::time_t time);

@@ -1,7 +1,6 @@
 #include "tutor/stats/journal_link.h"
 
 #include <QCoreApplication>
-#include <QStandardPaths>
 #include <QUuid>
 #include <ctime>
 
@@ -40,8 +39,7 @@ CJournalLink::CJournalLink(CPrompts& prompts) : prompts_(prompts) {
 CJournalLink::~CJournalLink() = default;
 
 std::filesystem::path CJournalLink::DefaultFile() {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return std::filesystem::path(data.toStdString()) / "zavtype" / "journal.sqlite";
+    return JournalDefaultFile();  // the same file zavtool reads
 }
 
 void CJournalLink::Open(const std::filesystem::path& file) {
