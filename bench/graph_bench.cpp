@@ -6,9 +6,9 @@
 #include <QTabBar>
 #include <cstdlib>
 
-#include "tutor/course/document.h"
+#include "core/course/document.h"
 #include "tutor/dialogs/graph_wnd.h"
-#include "tutor/stats/graph_model.h"
+#include "core/stats/graph_model.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
-#include "tutor/stats/journal.h"
-#include "tutor/typing/typing_engine.h"
+#include "core/stats/journal.h"
+#include "core/typing/typing_engine.h"
 
 namespace {
 

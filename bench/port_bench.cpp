@@ -12,11 +12,11 @@
 #include <filesystem>
 #include <string>
 
-#include "helpviewer/page_table.h"
-#include "shared/messages.h"
+#include "core/help/page_table.h"
+#include "core/port/messages.h"
 #include "shared/port.h"
 #include "shared/port_receiver.h"
-#include "shared/string_codec.h"
+#include "core/port/string_codec.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <fstream>
 #include <string>
 
-#include "tutor/course/course.h"
-#include "tutor/course/progress_file.h"
-#include "tutor/course/textfile.h"
+#include "core/course/course.h"
+#include "core/course/progress_file.h"
+#include "core/course/textfile.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include <unistd.h>
 
-#include "tutor/course/document.h"
-#include "tutor/stats/report.h"
+#include "core/course/document.h"
+#include "core/stats/report.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "tutor/app/config.h"
-#include "tutor/course/document.h"
+#include "core/app/config.h"
+#include "core/course/document.h"
 #include "tutor/keyboard/keyboard_dock.h"
 #include "tutor/keyboard/keyboard_widget.h"
 #include "tutor/keyboard/xkb_keyboard.h"

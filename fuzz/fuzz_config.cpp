@@ -2,7 +2,7 @@
 #include <string>
 
 #include "fuzz/check.h"
-#include "tutor/app/config.h"
+#include "core/app/config.h"
 
 namespace {
 

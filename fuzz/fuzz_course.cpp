@@ -4,8 +4,8 @@
 #include <string>
 
 #include "fuzz/check.h"
-#include "tutor/course/course.h"
-#include "tutor/course/course_check.h"
+#include "core/course/course.h"
+#include "core/course/course_check.h"
 
 namespace {
 

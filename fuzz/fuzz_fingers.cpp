@@ -4,7 +4,7 @@
 #include <string>
 
 #include "fuzz/check.h"
-#include "tutor/dialogs/finger_layout.h"
+#include "core/fingers/finger_layout.h"
 
 namespace {
 

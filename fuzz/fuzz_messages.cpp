@@ -11,12 +11,12 @@
 
 #include "fuzz/check.h"
 #include "fuzz/special_files.h"
-#include "helpviewer/page_table.h"
-#include "shared/messages.h"
+#include "core/help/page_table.h"
+#include "core/port/messages.h"
 #include "shared/port.h"
-#include "shared/string_codec.h"
-#include "tutor/companion/companion_link.h"
-#include "tutor/course/course.h"
+#include "core/port/string_codec.h"
+#include "core/companion/companion_link.h"
+#include "core/course/course.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "fuzz/check.h"
-#include "helpviewer/page_table.h"
+#include "core/help/page_table.h"
 
 namespace {
 

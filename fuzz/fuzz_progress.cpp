@@ -5,13 +5,13 @@
 #include <string_view>
 
 #include "fuzz/check.h"
-#include "tutor/course/exercise_text.h"
-#include "tutor/course/progress_file.h"
-#include "tutor/course/random.h"
-#include "tutor/stats/bar_text.h"
-#include "tutor/stats/graph_model.h"
-#include "tutor/stats/measures.h"
-#include "tutor/stats/report.h"
+#include "core/course/exercise_text.h"
+#include "core/course/progress_file.h"
+#include "core/course/random.h"
+#include "core/stats/bar_text.h"
+#include "core/stats/graph_model.h"
+#include "core/stats/measures.h"
+#include "core/stats/report.h"
 
 namespace {
 

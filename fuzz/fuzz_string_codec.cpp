@@ -8,7 +8,7 @@
 
 #include "fuzz/check.h"
 #include "shared/port.h"
-#include "shared/string_codec.h"
+#include "core/port/string_codec.h"
 
 namespace {
 

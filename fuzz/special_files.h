@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "tutor/course/textfile.h"
+#include "core/course/textfile.h"
 
 namespace zav::fuzz {
 

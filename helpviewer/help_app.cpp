@@ -1,7 +1,7 @@
 #include "helpviewer/help_app.h"
 
 #include "helpviewer/help_window.h"
-#include "shared/messages.h"
+#include "core/port/messages.h"
 
 namespace zav::help {
 

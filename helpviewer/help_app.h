@@ -6,7 +6,7 @@
 
 #include "shared/port.h"
 #include "shared/port_receiver.h"
-#include "shared/string_codec.h"
+#include "core/port/string_codec.h"
 
 namespace zav::help {
 

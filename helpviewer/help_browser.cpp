@@ -1,6 +1,6 @@
 #include "helpviewer/help_browser.h"
 
-#include "tutor/course/textfile.h"
+#include "core/course/textfile.h"
 
 namespace zav::help {
 

@@ -12,8 +12,8 @@
 #include "helpviewer/help_browser.h"
 #include "helpviewer/message_sink.h"
 #include "helpviewer/texts.h"
-#include "tutor/app/qt_text.h"
-#include "tutor/resources/course_strings.h"
+#include "shared/qt_text.h"
+#include "core/app/course_strings.h"
 
 namespace zav::help {
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <string>
 
-#include "helpviewer/page_table.h"
+#include "core/help/page_table.h"
 
 class QAction;
 class QTextBrowser;

@@ -1,11 +1,11 @@
 // zavtool check COURSE [--fingers FILE] [--help FOLDER]: every problem a teacher should fix in a
 // course, and in its page table, one per line with its line number. Exit status 0 when clean,
 // 1 with warnings only, 2 with errors.
-#include "helpviewer/page_table_check.h"
-#include "tutor/course/course.h"
-#include "tutor/course/course_check.h"
-#include "tutor/course/textfile.h"
-#include "tutor/dialogs/finger_layout.h"
+#include "core/help/page_table_check.h"
+#include "core/course/course.h"
+#include "core/course/course_check.h"
+#include "core/course/textfile.h"
+#include "core/fingers/finger_layout.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {

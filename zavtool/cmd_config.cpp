@@ -1,8 +1,8 @@
 // zavtool config FOLDER: the settings as the tutor reads them from FOLDER/config.txt.
 #include <cstdio>
 
-#include "tutor/app/config.h"
-#include "tutor/resources/strings.h"
+#include "core/app/config.h"
+#include "core/app/strings.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {

@@ -1,5 +1,5 @@
 // zavtool course FILE: the course model as the tutor builds it from FILE.
-#include "tutor/course/course.h"
+#include "core/course/course.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {

@@ -3,10 +3,10 @@
 #include <charconv>
 #include <optional>
 
-#include "tutor/course/exercise_text.h"
-#include "tutor/course/random.h"
-#include "tutor/dialogs/finger_layout.h"
-#include "tutor/resources/strings.h"
+#include "core/course/exercise_text.h"
+#include "core/course/random.h"
+#include "core/fingers/finger_layout.h"
+#include "core/app/strings.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {

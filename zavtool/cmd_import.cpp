@@ -2,8 +2,8 @@
 // report of what did not come over.
 #include <fstream>
 
-#include "tutor/course/ktouch_import.h"
-#include "tutor/course/textfile.h"
+#include "core/course/ktouch_import.h"
+#include "core/course/textfile.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tutor/stats/journal.h"
+#include "core/stats/journal.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {

@@ -1,9 +1,9 @@
 // zavtool new OUT.zav [--config FOLDER] [--course PATH]: the file Save writes right after New.
-#include "tutor/app/config.h"
-#include "tutor/course/course.h"
-#include "tutor/course/progress_file.h"
-#include "tutor/course/text_encoding.h"
-#include "tutor/resources/strings.h"
+#include "core/app/config.h"
+#include "core/course/course.h"
+#include "core/course/progress_file.h"
+#include "core/course/text_encoding.h"
+#include "core/app/strings.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {

@@ -1,7 +1,7 @@
 // zavtool pages TABLE INDEX...: the help page the viewer chooses for each exercise index.
 #include <charconv>
 
-#include "helpviewer/page_table.h"
+#include "core/help/page_table.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {

@@ -2,11 +2,11 @@
 // figures of its history.
 #include <cstdio>
 
-#include "tutor/app/config.h"
-#include "tutor/course/progress_file.h"
-#include "tutor/course/text_encoding.h"
-#include "tutor/resources/strings.h"
-#include "tutor/stats/measures.h"
+#include "core/app/config.h"
+#include "core/course/progress_file.h"
+#include "core/course/text_encoding.h"
+#include "core/app/strings.h"
+#include "core/stats/measures.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {

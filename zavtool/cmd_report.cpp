@@ -2,11 +2,11 @@
 // as the tutor writes it for that document.
 #include <system_error>
 
-#include "tutor/app/config.h"
-#include "tutor/course/progress_file.h"
-#include "tutor/course/text_encoding.h"
-#include "tutor/resources/strings.h"
-#include "tutor/stats/report.h"
+#include "core/app/config.h"
+#include "core/course/progress_file.h"
+#include "core/course/text_encoding.h"
+#include "core/app/strings.h"
+#include "core/stats/report.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {

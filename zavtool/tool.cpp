@@ -7,7 +7,7 @@
 #include <cstring>
 #include <system_error>
 
-#include "tutor/course/text_encoding.h"
+#include "core/course/text_encoding.h"
 
 namespace zav::tool {
 namespace {

@@ -1,4 +1,4 @@
-#include "tutor/app/config.h"
+#include "core/app/config.h"
 #include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>

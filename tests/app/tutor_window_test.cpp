@@ -10,7 +10,7 @@
 #include "tests/typing/tutor_fixture.h"
 #include "tutor/app/recent_files.h"
 #include "tutor/app/user_settings.h"
-#include "tutor/course/progress_file.h"
+#include "core/course/progress_file.h"
 
 namespace zav::testing {
 namespace {

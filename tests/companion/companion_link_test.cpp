@@ -1,6 +1,6 @@
 // The tutor's rules for its companions, against a scripted channel with a clock of its own:
 // what is posted and when, the retries and the waits, the forgotten viewer, the path buffer.
-#include "tutor/companion/companion_link.h"
+#include "core/companion/companion_link.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shared/messages.h"
+#include "core/port/messages.h"
 
 namespace zav {
 namespace {

@@ -22,9 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "shared/messages.h"
+#include "core/port/messages.h"
 #include "shared/port.h"
-#include "shared/string_codec.h"
+#include "core/port/string_codec.h"
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
 #include "tutor/app/zavtype_app.h"

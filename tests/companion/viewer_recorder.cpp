@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "shared/messages.h"
+#include "core/port/messages.h"
 #include "shared/port.h"
 
 int main() {

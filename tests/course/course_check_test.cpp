@@ -1,14 +1,14 @@
 // The course checker finds, with their lines, the faults a teacher would otherwise only meet in
 // front of the class; the page-table checker those of the help pages.
-#include "tutor/course/course_check.h"
+#include "core/course/course_check.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "helpviewer/page_table_check.h"
+#include "core/help/page_table_check.h"
 #include "tests/support/scratch_folder.h"
-#include "tutor/dialogs/finger_layout.h"
+#include "core/fingers/finger_layout.h"
 
 namespace zav {
 namespace {

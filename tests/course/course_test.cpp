@@ -1,4 +1,4 @@
-#include "tutor/course/course.h"
+#include "core/course/course.h"
 #include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>

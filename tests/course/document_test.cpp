@@ -1,8 +1,8 @@
-#include "tutor/course/document.h"
+#include "core/course/document.h"
 
 #include <gtest/gtest.h>
 
-#include "tutor/app/config.h"
+#include "core/app/config.h"
 
 namespace zav {
 namespace {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "tutor/course/document.h"
-#include "tutor/course/exercise_text.h"
-#include "tutor/course/random.h"
-#include "tutor/dialogs/finger_layout.h"
+#include "core/course/document.h"
+#include "core/course/exercise_text.h"
+#include "core/course/random.h"
+#include "core/fingers/finger_layout.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Saves against a real file system: permissions, a full disk, a save killed part-way, and the
 // temporary files such a save leaves behind.
-#include "tutor/course/file_save.h"
+#include "core/course/file_save.h"
 
 #include <grp.h>
 #include <gtest/gtest.h>
@@ -19,10 +19,10 @@
 
 #include "tests/support/failing_sink.h"
 #include "tests/support/scratch_folder.h"
-#include "tutor/app/config.h"
-#include "tutor/course/progress_file.h"
-#include "tutor/course/textfile.h"
-#include "tutor/resources/strings.h"
+#include "core/app/config.h"
+#include "core/course/progress_file.h"
+#include "core/course/textfile.h"
+#include "core/app/strings.h"
 
 namespace zav {
 namespace {

@@ -1,10 +1,10 @@
 // Courses of KTouch, written here in its XML format, come over as sections and exercises in
 // Windows-1252, with what could not come over reported by lesson and line.
-#include "tutor/course/ktouch_import.h"
+#include "core/course/ktouch_import.h"
 
 #include <gtest/gtest.h>
 
-#include "tutor/course/course.h"
+#include "core/course/course.h"
 
 namespace zav {
 namespace {

@@ -1,4 +1,4 @@
-#include "tutor/course/progress_file.h"
+#include "core/course/progress_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 
 #include "tests/support/failing_sink.h"
 #include "tests/support/scratch_folder.h"
-#include "tutor/app/config.h"
-#include "tutor/course/textfile.h"
-#include "tutor/resources/strings.h"
+#include "core/app/config.h"
+#include "core/course/textfile.h"
+#include "core/app/strings.h"
 
 namespace zav {
 namespace {

@@ -1,11 +1,11 @@
 // Course files in Windows-1252 stay byte for byte; UTF-8 files are converted, and those with a
 // character Windows-1252 lacks are refused with its line; empty and binary files are refused.
-#include "tutor/course/text_encoding.h"
+#include "core/course/text_encoding.h"
 
 #include <gtest/gtest.h>
 
 #include "tests/support/scratch_folder.h"
-#include "tutor/course/course.h"
+#include "core/course/course.h"
 
 namespace zav {
 namespace {

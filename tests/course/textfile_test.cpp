@@ -1,4 +1,4 @@
-#include "tutor/course/textfile.h"
+#include "core/course/textfile.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "helpviewer/page_table.h"
+#include "core/help/page_table.h"
 #include "tests/support/scratch_folder.h"
-#include "tutor/app/config.h"
-#include "tutor/course/course.h"
-#include "tutor/course/progress_file.h"
-#include "tutor/dialogs/finger_layout.h"
-#include "tutor/resources/strings.h"
+#include "core/app/config.h"
+#include "core/course/course.h"
+#include "core/course/progress_file.h"
+#include "core/fingers/finger_layout.h"
+#include "core/app/strings.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "helpviewer/page_table.h"
-#include "tutor/app/config.h"
-#include "tutor/course/course.h"
-#include "tutor/dialogs/finger_layout.h"
+#include "core/help/page_table.h"
+#include "core/app/config.h"
+#include "core/course/course.h"
+#include "core/fingers/finger_layout.h"
 
 namespace fs = std::filesystem;
 

@@ -10,7 +10,7 @@
 #include <QTabBar>
 
 #include "tests/dialogs/dialog_fixture.h"
-#include "tutor/course/document.h"
+#include "core/course/document.h"
 #include "tutor/dialogs/advance_confirm_dlg.h"
 #include "tutor/dialogs/auto_advance_dlg.h"
 #include "tutor/dialogs/graph_wnd.h"

@@ -5,9 +5,9 @@
 #include <climits>
 #include <limits>
 
-#include "tutor/dialogs/exercise_choice.h"
-#include "tutor/dialogs/number_text.h"
-#include "tutor/dialogs/settings_values.h"
+#include "core/course/exercise_choice.h"
+#include "core/app/number_text.h"
+#include "core/app/settings_values.h"
 
 namespace zav {
 namespace {

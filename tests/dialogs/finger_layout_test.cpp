@@ -1,4 +1,4 @@
-#include "tutor/dialogs/finger_layout.h"
+#include "core/fingers/finger_layout.h"
 #include "tests/support/scratch_folder.h"
 
 #include <gtest/gtest.h>

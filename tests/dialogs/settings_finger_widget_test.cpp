@@ -10,9 +10,9 @@
 #include <QToolButton>
 
 #include "tests/dialogs/dialog_fixture.h"
-#include "tutor/app/qt_text.h"
-#include "tutor/course/document.h"
-#include "tutor/course/progress_file.h"
+#include "shared/qt_text.h"
+#include "core/course/document.h"
+#include "core/course/progress_file.h"
 #include "tutor/dialogs/finger_dlg.h"
 #include "tutor/dialogs/font_choice.h"
 #include "tutor/dialogs/settings_dlg.h"

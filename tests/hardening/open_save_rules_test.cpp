@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/typing/tutor_fixture.h"
-#include "tutor/course/progress_file.h"
-#include "tutor/course/textfile.h"
+#include "core/course/progress_file.h"
+#include "core/course/textfile.h"
 
 namespace zav::testing {
 namespace {

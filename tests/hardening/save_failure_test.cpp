@@ -4,9 +4,9 @@
 
 #include "tests/typing/tutor_fixture.h"
 #include "tutor/app/recent_files.h"
-#include "tutor/course/progress_file.h"
-#include "tutor/course/textfile.h"
-#include "tutor/resources/strings.h"
+#include "core/course/progress_file.h"
+#include "core/course/textfile.h"
+#include "core/app/strings.h"
 
 namespace zav::testing {
 namespace {

@@ -17,7 +17,7 @@
 #include "helpviewer/help_app.h"
 #include "helpviewer/help_window.h"
 #include "helpviewer/message_sink.h"
-#include "shared/messages.h"
+#include "core/port/messages.h"
 
 namespace {
 

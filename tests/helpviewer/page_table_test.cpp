@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "helpviewer/page_table.h"
+#include "core/help/page_table.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "shared/messages.h"
+#include "core/port/messages.h"
 #include "shared/port.h"
-#include "shared/string_codec.h"
+#include "core/port/string_codec.h"
 
 namespace {
 

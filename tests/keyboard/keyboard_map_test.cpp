@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "tutor/dialogs/finger_layout.h"
-#include "tutor/keyboard/keyboard_map.h"
+#include "core/fingers/finger_layout.h"
+#include "core/keyboard/keyboard_map.h"
 #include "tutor/keyboard/xkb_keyboard.h"
 
 namespace {

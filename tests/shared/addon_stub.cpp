@@ -17,10 +17,10 @@
 #include <fstream>
 #include <string>
 
-#include "shared/messages.h"
+#include "core/port/messages.h"
 #include "shared/port.h"
-#include "shared/string_codec.h"
-#include "tutor/app/qt_text.h"
+#include "core/port/string_codec.h"
+#include "shared/qt_text.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "shared/messages.h"
+#include "core/port/messages.h"
 #include "shared/port.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shared/string_codec.h"
+#include "core/port/string_codec.h"
 
 namespace {
 

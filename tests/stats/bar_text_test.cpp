@@ -1,5 +1,5 @@
 // The exercise bar's texts and discs.
-#include "tutor/stats/bar_text.h"
+#include "core/stats/bar_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The statistics graphs' numbers: table rows, speed scale and dots, precision columns.
-#include "tutor/stats/graph_model.h"
+#include "core/stats/graph_model.h"
 
 #include <gtest/gtest.h>
 

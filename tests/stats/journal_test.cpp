@@ -1,6 +1,6 @@
 // The journal of turns: its schema and migrations, what it tells about days and keys, and how
 // it fails: never by losing a turn it accepted or a file it did not write.
-#include "tutor/stats/journal.h"
+#include "core/stats/journal.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -15,7 +15,7 @@
 #include <iterator>
 
 #include "tests/support/scratch_folder.h"
-#include "tutor/stats/progress_periods.h"
+#include "core/stats/progress_periods.h"
 
 namespace zav {
 namespace {

@@ -1,4 +1,4 @@
-#include "tutor/stats/measures.h"
+#include "core/stats/measures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tutor/stats/report.h"
+#include "core/stats/report.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 #include <unistd.h>
 
 #include "tests/support/scratch_folder.h"
-#include "tutor/course/document.h"
-#include "tutor/course/textfile.h"
+#include "core/course/document.h"
+#include "core/course/textfile.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "tutor/course/file_save.h"
+#include "core/course/file_save.h"
 
 namespace zav::test {
 

@@ -1,7 +1,7 @@
 // The speed of each key of a turn: which interval goes to which expected character.
 #include <gtest/gtest.h>
 
-#include "tutor/typing/typing_engine.h"
+#include "core/typing/typing_engine.h"
 
 namespace zav {
 namespace {

@@ -1,5 +1,5 @@
 // The auto-advance rule and the previous, next and restart commands, on the core alone.
-#include "tutor/typing/navigation.h"
+#include "core/typing/navigation.h"
 
 #include <gtest/gtest.h>
 

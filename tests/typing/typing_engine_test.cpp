@@ -1,5 +1,5 @@
 // The typing rules of one keystroke, one turn and one exercise, against a scripted clock.
-#include "tutor/typing/typing_engine.h"
+#include "core/typing/typing_engine.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <QPainter>
 
 #include "tests/typing/tutor_fixture.h"
-#include "tutor/app/qt_text.h"
+#include "shared/qt_text.h"
 
 namespace zav::testing {
 namespace {

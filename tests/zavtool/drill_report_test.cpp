@@ -10,10 +10,10 @@
 #include <unistd.h>
 
 #include "tests/support/scratch_folder.h"
-#include "tutor/course/document.h"
-#include "tutor/course/progress_file.h"
-#include "tutor/course/textfile.h"
-#include "tutor/stats/report.h"
+#include "core/course/document.h"
+#include "core/course/progress_file.h"
+#include "core/course/textfile.h"
+#include "core/stats/report.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "tests/support/scratch_folder.h"
-#include "tutor/course/textfile.h"
-#include "tutor/stats/journal.h"
+#include "core/course/textfile.h"
+#include "core/stats/journal.h"
 
 namespace zav {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "tests/support/scratch_folder.h"
-#include "tutor/course/textfile.h"
-#include "tutor/resources/strings.h"
+#include "core/course/textfile.h"
+#include "core/app/strings.h"
 
 namespace zav {
 namespace {

@@ -4,11 +4,11 @@
 #include <limits>
 
 #include "tutor/app/prompts.h"
-#include "tutor/app/qt_text.h"
+#include "shared/qt_text.h"
 #include "tutor/app/recent_files.h"
-#include "tutor/course/progress_file.h"
-#include "tutor/resources/course_strings.h"
-#include "tutor/resources/strings.h"
+#include "core/course/progress_file.h"
+#include "core/app/course_strings.h"
+#include "core/app/strings.h"
 
 namespace zav::ui {
 

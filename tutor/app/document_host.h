@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "tutor/app/config.h"
-#include "tutor/course/document.h"
-#include "tutor/course/file_save.h"
+#include "core/app/config.h"
+#include "core/course/document.h"
+#include "core/course/file_save.h"
 
 namespace zav::ui {
 

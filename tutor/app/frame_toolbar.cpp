@@ -5,8 +5,8 @@
 #include <QMainWindow>
 #include <QToolBar>
 
-#include "tutor/app/qt_text.h"
-#include "tutor/resources/strings.h"
+#include "shared/qt_text.h"
+#include "core/app/strings.h"
 
 namespace zav::ui {
 namespace {

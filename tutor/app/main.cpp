@@ -7,9 +7,9 @@
 #include <filesystem>
 
 #include "tutor/app/prompts.h"
-#include "tutor/app/qt_text.h"
+#include "shared/qt_text.h"
 #include "tutor/app/zavtype_app.h"
-#include "tutor/resources/strings.h"
+#include "core/app/strings.h"
 
 namespace {
 

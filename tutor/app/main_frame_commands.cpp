@@ -7,7 +7,7 @@
 
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
-#include "tutor/app/qt_text.h"
+#include "shared/qt_text.h"
 #include "tutor/app/user_settings.h"
 #include "tutor/app/window_place.h"
 #include "tutor/dialogs/advance_confirm_dlg.h"
@@ -18,9 +18,9 @@
 #include "tutor/dialogs/settings_dlg.h"
 #include "tutor/dialogs/stats_dlg.h"
 #include "tutor/keyboard/keyboard_dock.h"
-#include "tutor/resources/strings.h"
+#include "core/app/strings.h"
 #include "tutor/stats/journal_link.h"
-#include "tutor/stats/report.h"
+#include "core/stats/report.h"
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include "tutor/app/qt_text.h"
+#include "shared/qt_text.h"
 #include "tutor/app/user_settings.h"
-#include "tutor/resources/strings.h"
+#include "core/app/strings.h"
 
 namespace zav::ui {
 namespace {

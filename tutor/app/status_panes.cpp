@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QStatusBar>
 
-#include "tutor/app/qt_text.h"
-#include "tutor/resources/strings.h"
+#include "shared/qt_text.h"
+#include "core/app/strings.h"
 
 namespace zav::ui {
 namespace {

@@ -1,7 +1,7 @@
 #include "tutor/app/user_settings.h"
 
-#include "tutor/app/qt_text.h"
-#include "tutor/resources/strings.h"
+#include "shared/qt_text.h"
+#include "core/app/strings.h"
 
 namespace zav::ui {
 namespace {

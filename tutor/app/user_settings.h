@@ -3,7 +3,7 @@
 // "Tallowmere Software" / "ZAVType Español": the recent files, the last folder, the window's place and the typing marks.
 #include <QSettings>
 
-#include "tutor/typing/typing_marks.h"
+#include "core/typing/typing_marks.h"
 
 namespace zav::ui {
 

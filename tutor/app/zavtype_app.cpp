@@ -9,9 +9,9 @@
 
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
-#include "tutor/app/qt_text.h"
+#include "shared/qt_text.h"
 #include "tutor/companion/companions.h"
-#include "tutor/resources/strings.h"
+#include "core/app/strings.h"
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "tutor/app/config.h"
+#include "core/app/config.h"
 #include "tutor/app/document_host.h"
 #include "tutor/app/recent_files.h"
-#include "tutor/course/document.h"
+#include "core/course/document.h"
 
 namespace zav::ui {
 

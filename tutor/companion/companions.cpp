@@ -8,13 +8,13 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "shared/messages.h"
+#include "core/port/messages.h"
 #include "tutor/app/document_host.h"
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
-#include "tutor/app/qt_text.h"
+#include "shared/qt_text.h"
 #include "tutor/companion/add_on_missing_dlg.h"
-#include "tutor/resources/strings.h"
+#include "core/app/strings.h"
 
 namespace zav::ui {
 

@@ -15,7 +15,7 @@
 #include "shared/port.h"
 #include "shared/port_receiver.h"
 #include "shared/port_sender.h"
-#include "tutor/companion/companion_link.h"
+#include "core/companion/companion_link.h"
 #include "tutor/companion/process_watch.h"
 
 namespace zav::ui {

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "tutor/dialogs/exercise_choice.h"
+#include "core/course/exercise_choice.h"
 
 namespace Ui {
 class CAutoAdvanceDlg;

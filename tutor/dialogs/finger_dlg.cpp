@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "tutor/app/qt_text.h"
+#include "shared/qt_text.h"
 #include "ui_finger_dlg.h"
 
 namespace zav::ui {

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "tutor/dialogs/finger_layout.h"
+#include "core/fingers/finger_layout.h"
 
 class QPushButton;
 

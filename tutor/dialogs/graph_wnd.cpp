@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <QTabBar>
 
-#include "tutor/app/qt_text.h"
-#include "tutor/course/document.h"
-#include "tutor/resources/strings.h"
-#include "tutor/stats/graph_model.h"
+#include "shared/qt_text.h"
+#include "core/course/document.h"
+#include "core/app/strings.h"
+#include "core/stats/graph_model.h"
 
 namespace zav::ui {
 namespace {

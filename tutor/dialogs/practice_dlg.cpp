@@ -1,8 +1,8 @@
 #include "tutor/dialogs/practice_dlg.h"
 
 #include "tutor/app/prompts.h"
-#include "tutor/app/qt_text.h"
-#include "tutor/resources/strings.h"
+#include "shared/qt_text.h"
+#include "core/app/strings.h"
 #include "ui_practice_dlg.h"
 
 namespace zav::ui {

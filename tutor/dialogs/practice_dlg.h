@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "tutor/dialogs/exercise_choice.h"
+#include "core/course/exercise_choice.h"
 
 namespace Ui {
 class CPracticeDlg;

@@ -4,10 +4,10 @@
 #include <QSettings>
 
 #include "tutor/app/prompts.h"
-#include "tutor/app/qt_text.h"
-#include "tutor/course/document.h"
+#include "shared/qt_text.h"
+#include "core/course/document.h"
 #include "tutor/dialogs/font_choice.h"
-#include "tutor/resources/strings.h"
+#include "core/app/strings.h"
 #include "ui_settings_dlg.h"
 
 namespace zav::ui {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "tutor/dialogs/settings_values.h"
-#include "tutor/typing/typing_marks.h"
+#include "core/app/settings_values.h"
+#include "core/typing/typing_marks.h"
 
 class QLineEdit;
 

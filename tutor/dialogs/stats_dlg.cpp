@@ -1,9 +1,9 @@
 #include "tutor/dialogs/stats_dlg.h"
 
-#include "tutor/app/qt_text.h"
-#include "tutor/course/document.h"
+#include "shared/qt_text.h"
+#include "core/course/document.h"
 #include "tutor/keyboard/key_heat.h"
-#include "tutor/resources/strings.h"
+#include "core/app/strings.h"
 #include "tutor/stats/progress_chart.h"
 #include "ui_stats_dlg.h"
 

@@ -8,10 +8,10 @@
 #include <optional>
 #include <vector>
 
-#include "tutor/stats/journal.h"
-#include "tutor/stats/progress_periods.h"
+#include "core/stats/journal.h"
+#include "core/stats/progress_periods.h"
 
-#include "tutor/keyboard/keyboard_map.h"
+#include "core/keyboard/keyboard_map.h"
 
 namespace Ui {
 class CStatsDlg;

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "tutor/dialogs/number_text.h"
+#include "core/app/number_text.h"
 
 namespace zav::ui {
 

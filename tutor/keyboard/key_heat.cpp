@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tutor/app/qt_text.h"
-#include "tutor/course/document.h"
-#include "tutor/stats/journal.h"
+#include "shared/qt_text.h"
+#include "core/course/document.h"
+#include "core/stats/journal.h"
 
 namespace zav::ui {
 

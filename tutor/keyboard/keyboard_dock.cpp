@@ -13,12 +13,12 @@
 #include <QThreadPool>
 #include <QTimer>
 
-#include "tutor/app/qt_text.h"
-#include "tutor/dialogs/finger_layout.h"
+#include "shared/qt_text.h"
+#include "core/fingers/finger_layout.h"
 #include "tutor/keyboard/keyboard_widget.h"
 #include "tutor/keyboard/xkb_keyboard.h"
-#include "tutor/resources/strings.h"
-#include "tutor/typing/typing_engine.h"
+#include "core/app/strings.h"
+#include "core/typing/typing_engine.h"
 #include "ui_keyboard_dock.h"
 
 namespace zav::ui {

@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "tutor/keyboard/keyboard_map.h"
+#include "core/keyboard/keyboard_map.h"
 
 namespace Ui {
 class CKeyboardDock;

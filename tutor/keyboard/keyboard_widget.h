@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "tutor/keyboard/keyboard_map.h"
+#include "core/keyboard/keyboard_map.h"
 
 class QTimer;
 

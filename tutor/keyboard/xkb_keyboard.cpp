@@ -8,7 +8,7 @@
 #include <memory>
 #include <mutex>
 
-#include "tutor/course/text_encoding.h"
+#include "core/course/text_encoding.h"
 
 namespace zav {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "tutor/keyboard/keyboard_map.h"
+#include "core/keyboard/keyboard_map.h"
 
 struct xkb_keymap;
 

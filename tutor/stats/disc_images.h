@@ -4,7 +4,7 @@
 // small for the last turns; the blank disc is the face colour alone.
 #include <QPixmap>
 
-#include "tutor/stats/bar_text.h"
+#include "core/stats/bar_text.h"
 
 namespace zav::ui {
 

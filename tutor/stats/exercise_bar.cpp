@@ -1,6 +1,6 @@
 #include "tutor/stats/exercise_bar.h"
 
-#include "tutor/app/qt_text.h"
+#include "shared/qt_text.h"
 #include "tutor/stats/disc_images.h"
 #include "ui_exercise_bar.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-#include "tutor/stats/bar_text.h"
+#include "core/stats/bar_text.h"
 
 class QLineEdit;
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "tutor/stats/journal.h"
-#include "tutor/stats/progress_periods.h"
+#include "core/stats/journal.h"
+#include "core/stats/progress_periods.h"
 
 namespace zav::ui {
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "tutor/stats/progress_periods.h"
+#include "core/stats/progress_periods.h"
 
 namespace zav::ui {
 

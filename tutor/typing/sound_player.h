@@ -7,7 +7,7 @@
 #include <array>
 #include <memory>
 
-#include "tutor/typing/typing_engine.h"
+#include "core/typing/typing_engine.h"
 
 struct ca_context;
 

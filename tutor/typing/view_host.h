@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "tutor/course/document.h"
-#include "tutor/typing/key_times.h"
+#include "core/course/document.h"
+#include "core/typing/key_times.h"
 
 namespace zav::ui {
 

@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "tutor/app/qt_text.h"
-#include "tutor/course/exercise_text.h"
-#include "tutor/typing/navigation.h"
+#include "shared/qt_text.h"
+#include "core/course/exercise_text.h"
+#include "core/typing/navigation.h"
 
 namespace zav::ui {
 namespace {

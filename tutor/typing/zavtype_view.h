@@ -8,12 +8,12 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "tutor/app/config.h"
-#include "tutor/course/random.h"
+#include "core/app/config.h"
+#include "core/course/random.h"
 #include "tutor/typing/next_letter_mark.h"
 #include "tutor/typing/sound_player.h"
-#include "tutor/typing/typing_engine.h"
-#include "tutor/typing/typing_marks.h"
+#include "core/typing/typing_engine.h"
+#include "core/typing/typing_marks.h"
 #include "tutor/typing/view_host.h"
 
 class QPainter;
