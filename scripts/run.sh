@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the tutor from the build tree.
+# Installs what is missing, builds the programs and their data (no tests, no benchmarks: see
+# scripts/test.sh), and starts the tutor from the build tree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh
+scripts/build.sh -DZAV_TESTS=OFF -DZAV_BENCHMARKS=OFF
 if [ -x build/out/ZAVType ]; then
     exec build/out/ZAVType "$@"
 fi

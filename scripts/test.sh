@@ -11,6 +11,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
-scripts/build.sh "$@"
+# The folder may have been configured by run.sh, without tests and benchmarks.
+scripts/build.sh "$@" -DZAV_TESTS=ON -DZAV_BENCHMARKS=ON
 cd "$dir"
 ctest --output-on-failure -j2

@@ -34,7 +34,7 @@ TEST(TutorWindow, StartsUntitledWithTheDefaultCourse) {
          {"fileNew", "fileOpen", "fileSave", "fileSaveAs", "loadCourse", "appExit", "appAbout",
           "report", "viewSettings", "viewFingers", "viewStatistics", "exerciseNext", "soundSwitch"})
         EXPECT_TRUE(t.Frame()->Action(QString::fromLatin1(name))->isEnabled()) << name;
-    EXPECT_EQ(t.Frame()->windowIcon().availableSizes().size(), 6) << "the program's icon";
+    EXPECT_EQ(t.Frame()->windowIcon().availableSizes().size(), 5) << "the program's icon";
     EXPECT_EQ(t.Frame()->Action(QStringLiteral("helpTips"))->statusTip(),
               QStringLiteral("Muestra consejos para este ejercicio"));
 }

@@ -175,23 +175,43 @@ void CMainFrame::CreateBars() {
             &QAction::setChecked);
 }
 
-// The modeless dialogs live as long as the frame, hidden until their commands show them.
+// The modeless dialogs live as long as the frame, hidden until their commands show them. The
+// finger guide and the settings dialog are made here, as the document needs them; the jump and
+// statistics dialogs once they are first asked for.
 void CMainFrame::CreateDialogs() {
     fingerDlg_ = new CFingerDlg(this);
     connect(fingerDlg_, &CFingerDlg::closedByUser, this, &CMainFrame::OnFingerGuideClosed);
     view_->SetFingerTable(&fingerDlg_->Table());
-    jumpDlg_ = new CJumpDlg(this);
-    connect(jumpDlg_, &CJumpDlg::exerciseChosen, this, &CMainFrame::OnExerciseChosen);
     settingsDlg_ = new CSettingsDlg(prompts_, this);
     connect(settingsDlg_, &CSettingsDlg::settingsApplied, this, &CMainFrame::OnSettingsApplied);
     connect(settingsDlg_, &CSettingsDlg::layoutApplied, this, &CMainFrame::OnLayoutApplied);
     const TypingMarks marks = LoadTypingMarks();
     settingsDlg_->SetTypingMarks(marks);
     view_->SetTypingMarks(marks);
-    statsDlg_ = new CStatsDlg(this);
-    statsDlg_->SetProgressSource([this] { return journal_->Progress(); });
-    statsDlg_->SetKeySpeedSource([this] { return journal_->KeySpeeds(); });
-    connect(keyboardDock_, &CKeyboardDock::mapChanged, statsDlg_, &CStatsDlg::SetKeyboardMap);
+    connect(keyboardDock_, &CKeyboardDock::mapChanged, this, &CMainFrame::OnKeyboardMapChanged);
+}
+
+CJumpDlg* CMainFrame::JumpDlg() {
+    if (!jumpDlg_) {
+        jumpDlg_ = new CJumpDlg(this);
+        connect(jumpDlg_, &CJumpDlg::exerciseChosen, this, &CMainFrame::OnExerciseChosen);
+    }
+    return jumpDlg_;
+}
+
+CStatsDlg* CMainFrame::StatsDlg() {
+    if (!statsDlg_) {
+        statsDlg_ = new CStatsDlg(this);
+        statsDlg_->SetProgressSource([this] { return journal_->Progress(); });
+        statsDlg_->SetKeySpeedSource([this] { return journal_->KeySpeeds(); });
+        if (keyboardMap_) statsDlg_->SetKeyboardMap(keyboardMap_);
+    }
+    return statsDlg_;
+}
+
+void CMainFrame::OnKeyboardMapChanged(std::shared_ptr<const CKeyboardMap> map) {
+    keyboardMap_ = map;
+    if (statsDlg_) statsDlg_->SetKeyboardMap(std::move(map));
 }
 
 bool CMainFrame::Create() {

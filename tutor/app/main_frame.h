@@ -15,6 +15,10 @@ class QMenu;
 class QAction;
 class QToolBar;
 
+namespace zav {
+class CKeyboardMap;
+}
+
 namespace zav::ui {
 
 class CExerciseBar;
@@ -49,9 +53,11 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     CStatusPanes* StatusPanes() const { return panes_; }
     QToolBar* ToolBar() const { return toolBar_; }
     CFingerDlg* FingerDlg() const { return fingerDlg_; }
-    CJumpDlg* JumpDlg() const { return jumpDlg_; }
+    // The jump and statistics dialogs are made the first time they are asked for: nothing of
+    // them is in the first window, and the statistics dialog's heat map is costly to build.
+    CJumpDlg* JumpDlg();
     CSettingsDlg* SettingsDlg() const { return settingsDlg_; }
-    CStatsDlg* StatsDlg() const { return statsDlg_; }
+    CStatsDlg* StatsDlg();
     CJournalLink& Journal() const { return *journal_; }
     CKeyboardDock* KeyboardDock() const { return keyboardDock_; }
     bool FingerGuideShown() const { return fingerGuideShown_; }
@@ -130,6 +136,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     void OnSettingsApplied();
     void OnLayoutApplied(int layoutIndex);
     void OnExerciseChosen();
+    void OnKeyboardMapChanged(std::shared_ptr<const CKeyboardMap> map);
     // The on-screen keyboard follows the document's layout or the desktop's.
     void ApplyKeyboardLayout();
 
@@ -150,6 +157,8 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     CJumpDlg* jumpDlg_ = nullptr;
     CSettingsDlg* settingsDlg_ = nullptr;
     CStatsDlg* statsDlg_ = nullptr;
+    // The keyboard's latest map, for a statistics dialog made after it was built.
+    std::shared_ptr<const CKeyboardMap> keyboardMap_;
     bool fingerGuidePlaced_ = false;
     CKeyboardDock* keyboardDock_ = nullptr;
     bool fingerGuideShown_ = false;

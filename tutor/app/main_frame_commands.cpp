@@ -67,7 +67,7 @@ void CMainFrame::OnFingerGuideClosed() {
 
 void CMainFrame::OnViewStatistics() {
     statsShown_ = true;
-    statsDlg_->ShowFor(documents_.Document());
+    StatsDlg()->ShowFor(documents_.Document());
 }
 
 // The settings dialog's OK: the new font, a full redraw and a modified document. The typing
@@ -105,7 +105,7 @@ void CMainFrame::OnRestart() {
 }
 
 void CMainFrame::OnJump() {
-    jumpDlg_->ShowFor(documents_.Document());
+    JumpDlg()->ShowFor(documents_.Document());
 }
 
 // "Saltar" moved the document to a course exercise; the jump marks nothing modified.
