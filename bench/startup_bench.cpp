@@ -17,7 +17,7 @@
 #include "tutor/app/zavtype_app.h"
 #include "tutor/dialogs/jump_dlg.h"
 #include "tutor/dialogs/stats_dlg.h"
-#include "tutor/keyboard/keyboard_map.h"
+#include "core/keyboard/keyboard_map.h"
 #include "tutor/keyboard/xkb_keyboard.h"
 
 namespace {
