@@ -8,8 +8,10 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 
 #include "tutor/app/about_dlg.h"
 #include "tutor/app/frame_toolbar.h"
@@ -377,6 +379,27 @@ void CMainFrame::OnAppExit() {
 void CMainFrame::OnAppAbout() {
     CAboutDlg dialog(this);
     dialog.exec();
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window manager's frame is known once the window is up; then the whole window, frame
+    // and all, is brought inside the screen.
+    if (!event->spontaneous()) QTimer::singleShot(0, this, &CMainFrame::FitScreen);
+}
+
+void CMainFrame::FitScreen() {
+    if (!screen() || isMaximized() || isFullScreen()) return;
+    const QRect area = screen()->availableGeometry();
+    const QRect outer = frameGeometry();
+    if (area.contains(outer)) return;
+    const QSize decoration = outer.size() - size();
+    resize(size().boundedTo(area.size() - decoration));
+    const QSize fitted = size() + decoration;
+    move(std::clamp(outer.x(), area.left(),
+                    std::max(area.left(), area.right() + 1 - fitted.width())),
+         std::clamp(outer.y(), area.top(),
+                    std::max(area.top(), area.bottom() + 1 - fitted.height())));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
