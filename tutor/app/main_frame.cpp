@@ -411,6 +411,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     QSettings store = UserSettings();
     store.setValue(QStringLiteral("Settings/WindowGeometry"), saveGeometry());
     store.setValue(QStringLiteral("Settings/WindowState"), saveState());
+    if (fingerGuidePlaced_)
+        store.setValue(QStringLiteral("Settings/FingerGuidePos"), fingerDlg_->pos());
     event->accept();
 }
 
