@@ -235,6 +235,10 @@ TEST(FrameDialogs, EnglishToolbarAddsTheAddOnButtonBeforeHelp) {
     QAction* drillPlus = t.Frame()->Action(QStringLiteral("drillPlus"));
     EXPECT_EQ(drillPlus->toolTip(), QStringLiteral("Launch ZAV Drill Plus"));
     EXPECT_EQ(drillPlus->statusTip(), QStringLiteral("Drill Plus"));
+    // A picture of its own, not the practice button's.
+    EXPECT_NE(
+        drillPlus->icon().pixmap(24, 24).toImage(),
+        t.Frame()->Action(QStringLiteral("exercisePractice"))->icon().pixmap(24, 24).toImage());
 }
 
 TEST(FrameDialogs, ToolbarOrderSoundSwitchAndBarCommands) {

@@ -32,6 +32,26 @@
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
+namespace {
+
+// Calls `fit` whenever the window it watches moves or changes size, for one second.
+class CFitWhilePlaced : public QObject {
+  public:
+    CFitWhilePlaced(QWidget* window, std::function<void()> fit)
+        : QObject(window), fit_(std::move(fit)) {
+        window->installEventFilter(this);
+        QTimer::singleShot(1000, this, &QObject::deleteLater);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) fit_();
+        return false;
+    }
+
+  private:
+    std::function<void()> fit_;
+};
+
+}  // namespace
 
 CMainFrame::CMainFrame(const CConfig& config, CDocumentHost& documents, CPrompts& prompts,
                        CRecentFiles& recent)
@@ -383,9 +403,12 @@ void CMainFrame::OnAppAbout() {
 
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // The window manager's frame is known once the window is up; then the whole window, frame
-    // and all, is brought inside the screen.
-    if (!event->spontaneous()) QTimer::singleShot(0, this, &CMainFrame::FitScreen);
+    // The window manager's frame is known only once the window is up, and it moves the window
+    // as it adds it: for a moment after showing, the whole window, frame and all, is brought
+    // inside the screen. Later the user places it as they like.
+    if (event->spontaneous()) return;
+    QTimer::singleShot(0, this, &CMainFrame::FitScreen);
+    new CFitWhilePlaced(this, [this] { FitScreen(); });
 }
 
 void CMainFrame::FitScreen() {
