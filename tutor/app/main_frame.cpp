@@ -34,7 +34,7 @@
 namespace zav::ui {
 namespace {
 
-// Calls `fit` whenever the window it watches moves or changes size, for one second.
+// Calls `fit` whenever the window manager moves the window it watches, for one second.
 class CFitWhilePlaced : public QObject {
   public:
     CFitWhilePlaced(QWidget* window, std::function<void()> fit)
@@ -43,7 +43,7 @@ class CFitWhilePlaced : public QObject {
         QTimer::singleShot(1000, this, &QObject::deleteLater);
     }
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) fit_();
+        if (event->type() == QEvent::Move) fit_();
         return false;
     }
 
