@@ -1,6 +1,7 @@
 #include "helpviewer/help_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QMenuBar>
 #include <QStyle>
@@ -22,6 +23,13 @@ CHelpWindow::CHelpWindow(QString helpFolder, IMessageSink& messages, QWidget* pa
       helpFolder_(std::move(helpFolder)),
       messages_(messages),
       browser_(new CHelpBrowser(this)) {
+    // The program's icon for every window of the viewer, its About box and messages too.
+    if (QApplication::windowIcon().availableSizes().isEmpty()) {
+        QIcon icon;
+        for (int size : {16, 32, 48, 64, 128, 256})
+            icon.addFile(QStringLiteral(":/icons/zavtype-%1.png").arg(size));
+        QApplication::setWindowIcon(icon);
+    }
     setWindowTitle(QString::fromUtf8(help_text::kUntitled) + " - " + help_text::kProgramName);
     resize(780, 600);
     browser_->setOpenExternalLinks(true);

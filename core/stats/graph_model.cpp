@@ -45,6 +45,18 @@ int NextTabStop(int x) {
     return x;
 }
 
+std::array<int, kHistoryTabStops.size()> FitHistoryTabStops(const std::vector<int>& widths,
+                                                            int gap) {
+    std::array<int, kHistoryTabStops.size()> stops = kHistoryTabStops;
+    int start = 0;
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        const int width = i < widths.size() ? std::max(widths[i], 0) : 0;
+        stops[i] = std::max(stops[i], start + width + gap);
+        start = stops[i];
+    }
+    return stops;
+}
+
 std::vector<GraphText> HistoryTable(const CProgressStats& stats) {
     std::vector<GraphText> table{{0, 0, text::kHistoryHeader}};
     const int count = HistoryEntries(stats);

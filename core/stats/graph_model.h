@@ -30,6 +30,12 @@ inline constexpr std::array<int, 6> kHistoryTabStops{30, 60, 100, 140, 180, 230}
 // beyond x; past the last stop the text simply continues at x.
 int NextTabStop(int x);
 
+// The stops for columns whose widest texts measure `widths` pixels (column 0 first) in the font
+// drawn: each stop where the table puts it, moved right as far as the column before it needs to
+// end `gap` pixels short of it. A font wider than the table's own never runs columns together.
+std::array<int, kHistoryTabStops.size()> FitHistoryTabStops(const std::vector<int>& widths,
+                                                            int gap);
+
 // The header at (0, 0), then one row per turn, newest first, 12 pixels apart from y = 20; at
 // most ten rows, so the last sits at y = 128. Each text holds tabs for NextTabStop.
 std::vector<GraphText> HistoryTable(const CProgressStats& stats);

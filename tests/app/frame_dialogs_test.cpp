@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "tests/app/frame_test_support.h"
+#include "tutor/app/user_settings.h"
 #include "tutor/app/window_place.h"
 #include "tutor/dialogs/finger_dlg.h"
 #include "tutor/dialogs/graph_wnd.h"
@@ -95,6 +96,41 @@ TEST(FrameDialogs, FingerGuideOpensBesideTheWindowInsideTheScreen) {
     ASSERT_TRUE(t.Start());
     t.Trigger("viewFingers");
     EXPECT_FALSE(t.Frame()->FingerDlg()->frameGeometry().intersects(t.Frame()->frameGeometry()));
+}
+
+TEST(FrameDialogs, FingerGuideOpensWhereTheUserLeftItUnlessOverTheExercise) {
+    const QRect screen(0, 0, 1280, 1024), frame(100, 100, 730, 400), exercise(100, 250, 730, 100);
+    const QSize guide(300, 200);
+    const struct {
+        QPoint kept, corner;
+    } cases[] = {
+        {{900, 50}, {900, 50}},    // where it was left
+        {{1200, -40}, {980, 0}},   // slid back inside the screen
+        {{300, 200}, {100, 500}},  // over the exercise: beside the window instead
+        {{300, 900}, {300, 824}},  // half off the bottom: inside, clear of the exercise
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ui::PlaceKept(QRect(c.kept, guide), frame, exercise, screen), c.corner)
+            << c.kept.x() << "," << c.kept.y();
+
+    // Left somewhere by the user, closed with the window, found there in the next run.
+    const QPoint left(20, 30);
+    {
+        FrameFixture t;
+        ASSERT_TRUE(t.Start());
+        t.Frame()->move(200, 300);
+        t.Trigger("viewFingers");
+        t.Frame()->FingerDlg()->move(left);
+        t.Frame()->close();
+    }
+    FrameFixture t;
+    ASSERT_TRUE(t.Start());
+    t.Frame()->move(200, 300);
+    t.Trigger("viewFingers");
+    EXPECT_EQ(t.Frame()->FingerDlg()->pos(), left);
+    QSettings store = ui::UserSettings();
+    for (const char* key : {"WindowGeometry", "WindowState", "FingerGuidePos"})
+        store.remove(QStringLiteral("Settings/") + QLatin1String(key));
 }
 
 TEST(FrameDialogs, JumpMovesTheViewWithoutMarkingTheDocument) {
@@ -199,6 +235,10 @@ TEST(FrameDialogs, EnglishToolbarAddsTheAddOnButtonBeforeHelp) {
     QAction* drillPlus = t.Frame()->Action(QStringLiteral("drillPlus"));
     EXPECT_EQ(drillPlus->toolTip(), QStringLiteral("Launch ZAV Drill Plus"));
     EXPECT_EQ(drillPlus->statusTip(), QStringLiteral("Drill Plus"));
+    // A picture of its own, not the practice button's.
+    EXPECT_NE(
+        drillPlus->icon().pixmap(24, 24).toImage(),
+        t.Frame()->Action(QStringLiteral("exercisePractice"))->icon().pixmap(24, 24).toImage());
 }
 
 TEST(FrameDialogs, ToolbarOrderSoundSwitchAndBarCommands) {

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 
 #include "tests/typing/tutor_fixture.h"
@@ -28,6 +30,17 @@ class ModalScript {
     }
     int seen = 0;
 };
+
+// For the picture programs: settings, data and runtime folders of their own under `home`, set
+// before the application exists.
+inline void UsePrivateFolders(const QTemporaryDir& home) {
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "XDG_DATA_HOME"}) {
+        QDir().mkpath(home.path() + "/" + name);
+        setenv(name, (home.path() + "/" + name).toLocal8Bit().constData(), 1);
+    }
+    QFile::setPermissions(home.path() + "/XDG_RUNTIME_DIR",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
 
 template <typename T>
 T* Child(QObject& parent, const char* name) {

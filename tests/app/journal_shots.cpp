@@ -38,12 +38,7 @@ void Shoot(zav::ui::CStatsDlg* stats, const QDir& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     QTemporaryDir home;
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "XDG_DATA_HOME"}) {
-        QDir().mkpath(home.path() + "/" + name);
-        setenv(name, (home.path() + "/" + name).toLocal8Bit().constData(), 1);
-    }
-    QFile::setPermissions(home.path() + "/XDG_RUNTIME_DIR",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    zav::testing::UsePrivateFolders(home);
     QApplication app(argc, argv);
     const QDir folder(argc > 1 ? argv[1] : ".");
     zav::testing::FrameFixture t;

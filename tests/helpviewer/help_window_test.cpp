@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "helpviewer/about_dlg.h"
 #include "helpviewer/help_app.h"
 #include "helpviewer/help_window.h"
 #include "helpviewer/message_sink.h"
@@ -85,6 +87,12 @@ TEST_F(HelpWindowTest, HasTheTitleSizeMenusAndToolbarOfTheViewer) {
     }
     EXPECT_EQ(buttons, (QStringList{"&Anterior", "&Siguiente", "|", "Contenido",
                                     "&Ayuda de este ejercicio"}));
+    // The program's icon on the window, its dialogs and its About box, not the platform's.
+    EXPECT_EQ(window_->windowIcon().availableSizes().size(), 6);
+    help::CAboutDlg about(window_.get());
+    EXPECT_EQ(about.windowIcon().cacheKey(), window_->windowIcon().cacheKey());
+    EXPECT_EQ(about.findChild<QLabel*>("icon")->pixmap().toImage(),
+              window_->windowIcon().pixmap(32, 32).toImage());
 }
 
 TEST_F(HelpWindowTest, AHandStartedViewerNavigatesItsOwnHistory) {

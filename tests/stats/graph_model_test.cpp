@@ -60,6 +60,22 @@ TEST(HistoryTable, TabStops) {
     for (const Case& c : cases) EXPECT_EQ(NextTabStop(c.x), c.stop) << c.x;
 }
 
+TEST(HistoryTable, TabStopsMakeRoomForWideColumns) {
+    using Stops = std::array<int, 6>;
+    struct Case {
+        std::vector<int> widths;
+        int gap;
+        Stops stops;
+    } cases[] = {
+        {{12, 20, 30, 20, 20, 20, 40}, 4, {30, 60, 100, 140, 180, 230}},  // the table's own
+        {{12, 20, 38, 20, 20, 20, 40}, 4, {30, 60, 102, 140, 180, 230}},  // "tiempo" too wide
+        {{12, 20, 38, 36, 36, 20, 40}, 4, {30, 60, 102, 142, 182, 230}},  // and pushes on
+        {{}, 4, {30, 60, 100, 140, 180, 230}},                            // nothing measured
+        {{-5, 200}, 4, {30, 234, 238, 242, 246, 250}},                    // one huge column
+    };
+    for (const Case& c : cases) EXPECT_EQ(FitHistoryTabStops(c.widths, c.gap), c.stops);
+}
+
 TEST(SpeedChart, ScaleTop) {
     struct Case {
         float largest;

@@ -34,7 +34,7 @@ constexpr Command kCommands[] = {
     {"fileNew", text::kPromptNew, "document-new", "new"},
     {"fileSave", text::kPromptSave, "document-save", "save"},
     {nullptr, nullptr, nullptr, nullptr},
-    {"drillPlus", text::kPromptDrillPlus, "applications-education", "practice"},
+    {"drillPlus", text::kPromptDrillPlus, "applications-education", "drillplus"},
     {"helpIndex", text::kPromptHelp, "help-contents", "help"},
     {"report", text::kPromptReport, nullptr, nullptr},
     {"viewSettings", text::kPromptSettings, nullptr, nullptr},

@@ -8,8 +8,10 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 
 #include "tutor/app/about_dlg.h"
 #include "tutor/app/frame_toolbar.h"
@@ -30,6 +32,26 @@
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
+namespace {
+
+// Calls `fit` whenever the window manager moves the window it watches, for one second.
+class CFitWhilePlaced : public QObject {
+  public:
+    CFitWhilePlaced(QWidget* window, std::function<void()> fit)
+        : QObject(window), fit_(std::move(fit)) {
+        window->installEventFilter(this);
+        QTimer::singleShot(1000, this, &QObject::deleteLater);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Move) fit_();
+        return false;
+    }
+
+  private:
+    std::function<void()> fit_;
+};
+
+}  // namespace
 
 CMainFrame::CMainFrame(const CConfig& config, CDocumentHost& documents, CPrompts& prompts,
                        CRecentFiles& recent)
@@ -399,6 +421,30 @@ void CMainFrame::OnAppAbout() {
     dialog.exec();
 }
 
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window manager's frame is known only once the window is up, and it moves the window
+    // as it adds it: for a moment after showing, the whole window, frame and all, is brought
+    // inside the screen. Later the user places it as they like.
+    if (event->spontaneous()) return;
+    QTimer::singleShot(0, this, &CMainFrame::FitScreen);
+    new CFitWhilePlaced(this, [this] { FitScreen(); });
+}
+
+void CMainFrame::FitScreen() {
+    if (!screen() || isMaximized() || isFullScreen()) return;
+    const QRect area = screen()->availableGeometry();
+    const QRect outer = frameGeometry();
+    if (area.contains(outer)) return;
+    const QSize decoration = outer.size() - size();
+    resize(size().boundedTo(area.size() - decoration));
+    const QSize fitted = size() + decoration;
+    move(std::clamp(outer.x(), area.left(),
+                    std::max(area.left(), area.right() + 1 - fitted.width())),
+         std::clamp(outer.y(), area.top(),
+                    std::max(area.top(), area.bottom() + 1 - fitted.height())));
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!documents_.SaveModified()) {
         event->ignore();
@@ -408,6 +454,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     QSettings store = UserSettings();
     store.setValue(QStringLiteral("Settings/WindowGeometry"), saveGeometry());
     store.setValue(QStringLiteral("Settings/WindowState"), saveState());
+    if (fingerGuidePlaced_)
+        store.setValue(QStringLiteral("Settings/FingerGuidePos"), fingerDlg_->pos());
     event->accept();
 }
 

@@ -118,11 +118,14 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     void OpenFile(const QString& file);
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:
+    // The whole window, frame included, inside its screen's free area.
+    void FitScreen();
     void CreateMenus();
     void CreateBars();
     void CreateDialogs();

@@ -42,12 +42,19 @@ void CMainFrame::OnViewSettings() {
 void CMainFrame::OnViewFingers() {
     fingerGuideShown_ = !fingerGuideShown_;
     if (fingerGuideShown_) {
-        // It first opens beside the window, clear of the line to copy; after that where the
-        // user put it.
+        // It first opens where the user left it in an earlier run, or beside the window, clear
+        // of the line to copy either way; after that where the user puts it.
         if (!fingerGuidePlaced_ && screen()) {
             fingerDlg_->adjustSize();
-            fingerDlg_->move(PlaceBeside(frameGeometry(), fingerDlg_->frameGeometry().size(),
-                                         screen()->availableGeometry()));
+            const QSize size = fingerDlg_->frameGeometry().size();
+            const QRect screenArea = screen()->availableGeometry();
+            const QVariant kept = UserSettings().value(QStringLiteral("Settings/FingerGuidePos"));
+            const QRect exercise(view_->mapToGlobal(view_->ExerciseArea().topLeft()),
+                                 view_->ExerciseArea().size());
+            fingerDlg_->move(
+                kept.canConvert<QPoint>()
+                    ? PlaceKept(QRect(kept.toPoint(), size), frameGeometry(), exercise, screenArea)
+                    : PlaceBeside(frameGeometry(), size, screenArea));
             fingerGuidePlaced_ = true;
         }
         fingerDlg_->show();

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "shared/qt_text.h"
 #include "core/app/strings.h"
@@ -16,10 +17,15 @@ namespace {
 constexpr quint32 kX11Lock = 0x2;
 constexpr quint32 kX11NumLock = 0x10;
 
+// Room a pane keeps around its text: its frame and a little air.
+int PaneChrome(const QLabel* pane) {
+    return 2 * pane->frameWidth() + 8;
+}
+
 QLabel* AddPane(QStatusBar* bar, const QString& widest) {
     auto* pane = new QLabel(bar);
-    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(widest) + 8);
     pane->setFrameShape(QFrame::Panel);
+    pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(widest) + PaneChrome(pane));
     pane->setFrameShadow(QFrame::Sunken);
     bar->addPermanentWidget(pane);
     return pane;
@@ -28,7 +34,9 @@ QLabel* AddPane(QStatusBar* bar, const QString& widest) {
 }  // namespace
 
 CStatusPanes::CStatusPanes(QStatusBar* bar, bool watchLocks) : QObject(bar), bar_(bar) {
-    exercise_ = AddPane(bar, FromCp1252(text::kExercisePaneWidth));
+    // The caption pane gets what the idle text leaves; the shortest caption fits it anyway.
+    exercise_ = AddPane(bar, QStringLiteral("Ec 999: 99 de 99"));
+    exercise_->installEventFilter(this);
     caps_ = AddPane(bar, FromCp1252(text::kCapsPane));
     num_ = AddPane(bar, FromCp1252(text::kNumPane));
     auto_ = AddPane(bar, FromCp1252(text::kAutoPane));
@@ -47,7 +55,26 @@ void CStatusPanes::OnMessageChanged(const QString& message) {
 }
 
 void CStatusPanes::SetExercise(const QString& caption) {
-    exercise_->setText(caption);
+    caption_ = caption;
+    exercise_->setToolTip(caption);
+    FitCaption();
+}
+
+// The message area ends two pixels before the first pane and starts six pixels into the bar
+// (QStatusBar's own drawing). The caption pane takes its full width while the idle text still
+// fits before it, else it shrinks and elides; the view draws the caption in full anyway.
+void CStatusPanes::FitCaption() {
+    const int chrome = PaneChrome(exercise_);
+    const int full = exercise_->fontMetrics().horizontalAdvance(caption_) + chrome;
+    const int prompt = bar_->fontMetrics().horizontalAdvance(FromCp1252(text::kIdlePrompt));
+    int width = std::max(full, exercise_->minimumWidth());
+    if (exercise_->isVisible() && exercise_->x() > 0) {
+        const int room = exercise_->x() + exercise_->width() - 8 - prompt;
+        width = std::clamp(room, exercise_->minimumWidth(), width);
+    }
+    if (width != exercise_->maximumWidth()) exercise_->setMaximumWidth(width);
+    exercise_->setText(exercise_->fontMetrics().elidedText(caption_, Qt::ElideRight,
+                                                           exercise_->maximumWidth() - chrome));
 }
 
 void CStatusPanes::SetAuto(bool on) {
@@ -70,6 +97,8 @@ void CStatusPanes::TrackLocks(const QKeyEvent& event) {
 }
 
 bool CStatusPanes::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == exercise_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        FitCaption();
     // A key event passes the filter once for every receiver on its way; the copy that goes to
     // the focus widget, its first widget, is the one read.
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
@@ -82,7 +111,7 @@ QString CStatusPanes::PromptText() const {
     return bar_->currentMessage();
 }
 QString CStatusPanes::ExerciseText() const {
-    return exercise_->text();
+    return caption_;
 }
 QString CStatusPanes::CapsText() const {
     return caps_->text();

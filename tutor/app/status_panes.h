@@ -37,12 +37,14 @@ class CStatusPanes : public QObject {
 
   private:
     void OnMessageChanged(const QString& message);
+    void FitCaption();
 
     QStatusBar* bar_;
     QLabel* exercise_;
     QLabel* caps_;
     QLabel* num_;
     QLabel* auto_;
+    QString caption_;
 };
 
 }  // namespace zav::ui

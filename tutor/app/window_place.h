@@ -11,4 +11,8 @@ namespace zav::ui {
 // below as it can.
 QPoint PlaceBeside(const QRect& frame, const QSize& size, const QRect& screen);
 
+// Where a tool window the user left at `kept` (its outer rectangle) opens again: there, slid
+// inside `screen`, unless it would then cover `clear` (the exercise); then beside `frame`.
+QPoint PlaceKept(const QRect& kept, const QRect& frame, const QRect& clear, const QRect& screen);
+
 }  // namespace zav::ui

@@ -65,22 +65,27 @@ void CGraphWnd::DrawText(QPainter& painter, int x, int y, const std::string& tex
     painter.drawText(x, y + metrics.ascent(), FromCp1252(text));
 }
 
-void CGraphWnd::DrawTabbedText(QPainter& painter, int x, int y, const std::string& text) {
-    const QFontMetrics metrics(painter.font());
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t tab = text.find('\t', start);
-        const QString piece = FromCp1252(text.substr(start, tab - start));
-        painter.drawText(x, y + metrics.ascent(), piece);
-        if (tab == std::string::npos) break;
-        x = NextTabStop(x + metrics.horizontalAdvance(piece));
-        start = tab + 1;
-    }
-}
-
+// The columns start at tab stops fitted to the widest text of each column in this font, with
+// the width of two spaces between columns.
 void CGraphWnd::DrawHistory(QPainter& painter) {
-    for (const GraphText& row : HistoryTable(doc_->stats)) {
-        DrawTabbedText(painter, row.x, row.y, row.text);
+    const QFontMetrics metrics(painter.font());
+    const std::vector<GraphText> table = HistoryTable(doc_->stats);
+    std::vector<QStringList> rows;
+    std::vector<int> widths;
+    for (const GraphText& row : table) {
+        rows.push_back(FromCp1252(row.text).split(QLatin1Char('\t')));
+        for (int c = 0; c < rows.back().size(); ++c) {
+            if (widths.size() <= static_cast<std::size_t>(c)) widths.push_back(0);
+            widths[c] = std::max(widths[c], metrics.horizontalAdvance(rows.back().at(c)));
+        }
+    }
+    const auto stops = FitHistoryTabStops(widths, 2 * metrics.horizontalAdvance(QLatin1Char(' ')));
+    for (std::size_t r = 0; r < table.size(); ++r) {
+        for (int c = 0; c < rows[r].size(); ++c) {
+            const int x =
+                table[r].x + (c == 0 ? 0 : stops[std::min<std::size_t>(c, stops.size()) - 1]);
+            painter.drawText(x, table[r].y + metrics.ascent(), rows[r].at(c));
+        }
     }
 }
 

@@ -37,7 +37,6 @@ class CGraphWnd : public QWidget {
     void DrawSpeed(QPainter& painter);
     void DrawPrecision(QPainter& painter);
     void DrawText(QPainter& painter, int x, int y, const std::string& text);
-    void DrawTabbedText(QPainter& painter, int x, int y, const std::string& text);
 
     const CZAVTypeDoc* doc_ = nullptr;
     const QTabBar* tabs_ = nullptr;

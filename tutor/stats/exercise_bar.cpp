@@ -1,10 +1,34 @@
 #include "tutor/stats/exercise_bar.h"
 
+#include <QStyle>
+#include <QStyleOptionFrame>
+
 #include "shared/qt_text.h"
 #include "tutor/stats/disc_images.h"
 #include "ui_exercise_bar.h"
 
 namespace zav::ui {
+namespace {
+
+// Wide enough for `widest` in the field's own font and frame, whatever the font and scale.
+void FitField(QLineEdit* edit, const QString& widest) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
+    option.features = QStyleOptionFrame::None;
+    const QMargins margins = edit->textMargins();
+    // Qt keeps two pixels of room on each side of a line edit's text.
+    const int text =
+        edit->fontMetrics().horizontalAdvance(widest) + 4 + margins.left() + margins.right() + 1;
+    const QSize size = edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option,
+                                                       QSize(text, edit->height()), edit);
+    edit->setFixedWidth(size.width());
+}
+
+}  // namespace
 
 CExerciseBar::CExerciseBar(QWidget* parent)
     : QDockWidget(parent), ui_(std::make_unique<Ui::CExerciseBar>()) {
@@ -15,6 +39,21 @@ CExerciseBar::CExerciseBar(QWidget* parent)
     setAllowedAreas(Qt::AllDockWidgetAreas);
     auto* content = new QWidget(this);
     ui_->setupUi(content);
+    // Each field holds the widest figure its format gives: "%4.3f" seconds of a long turn,
+    // counts of a 255-letter line, a full error percentage, a row of error letters.
+    const QString digits3 = QStringLiteral("888"), digits4 = QStringLiteral("8888");
+    const std::pair<QLineEdit*, QString> widest[] = {
+        {ui_->durationEdit, QStringLiteral("8888.888")},
+        {ui_->lettersEdit, digits3},
+        {ui_->wordsEdit, digits3},
+        {ui_->errorsEdit, digits3},
+        {ui_->errorPercentEdit, QStringLiteral("100%")},
+        {ui_->lpmEdit, digits4},
+        {ui_->ppmEdit, digits3},
+        {ui_->errorLettersEdit, QStringLiteral("wwwwww")},
+        {ui_->turnEdit, digits3},
+    };
+    for (const auto& [edit, text] : widest) FitField(edit, text);
     setWidget(content);
     // The pictures the bar starts with, until the view's first update.
     ui_->largeDisc->setPixmap(DiscPixmap(large_, DiscSize::Large));

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kMargin = 50;  // boxes from the window's left and right edges
 constexpr int kTextLeft = 55;
+constexpr int kCaptionTop = 10;
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
 
 // A one-pixel frame in the manner of a 3-D rectangle: top and left edges in one colour, bottom
@@ -65,6 +66,14 @@ void CZAVTypeView::RefreshFont() {
     font_ = QFont(FromCp1252(doc_.fontName));
     font_.setPointSizeF(doc_.fontSize > 0 ? doc_.fontSize / 10.0 : 12.0);
     layoutValid_ = false;
+    // The caption above the boxes and as much room below them: the boxes sit in the middle,
+    // and no bar squeezes the exercise away.
+    setMinimumHeight(2 * (kCaptionTop + QFontMetrics(font_).height() + 5 + BoxHeight()));
+}
+
+int CZAVTypeView::BoxHeight() const {
+    // Forty pixels hold the usual fonts; a larger one gets its line and the same 5-pixel rims.
+    return std::max(40, QFontMetrics(font_).height() + 10);
 }
 
 QString CZAVTypeView::StatusText() const {
@@ -77,10 +86,11 @@ void CZAVTypeView::DrawExercise(bool full) {
         full = true;
     }
     const int right = width(), bottom = height(), mid = bottom / 2;
-    const QRect upperBox(kMargin, mid - 45, right - 2 * kMargin, 40);
-    const QRect typingBox(kMargin, mid + 5, right - 2 * kMargin, 40);
-    const QRect upperText(kTextLeft, mid - 40, right - kMargin - kTextLeft, 30);
-    const QRect typingText(kTextLeft, mid + 10, right - kMargin - kTextLeft, 30);
+    const int box = BoxHeight();
+    const QRect upperBox(kMargin, mid - 5 - box, right - 2 * kMargin, box);
+    const QRect typingBox(kMargin, mid + 5, right - 2 * kMargin, box);
+    const QRect upperText(kTextLeft, mid - box, right - kMargin - kTextLeft, box - 10);
+    const QRect typingText(kTextLeft, mid + 10, right - kMargin - kTextLeft, box - 10);
     const QColor background = FromColorRef(config_.col_bgnd);
     const QColor boxColor = FromColorRef(config_.col_box);
 
@@ -94,7 +104,7 @@ void CZAVTypeView::DrawExercise(bool full) {
         p.setPen(FromColorRef(config_.col_status));
         const QFontMetrics metrics(font_);
         const int lineHeight = metrics.height();
-        p.drawText(QRect(10, 10, right, lineHeight), Qt::AlignLeft | Qt::AlignTop,
+        p.drawText(QRect(10, kCaptionTop, right, lineHeight), Qt::AlignLeft | Qt::AlignTop,
                    FromCp1252(engine_.StatusText()));
         if (!config_.affiliation.empty())
             p.drawText(QRect(10, bottom - 30, right, lineHeight), Qt::AlignLeft | Qt::AlignTop,
@@ -132,9 +142,9 @@ void CZAVTypeView::DrawExercise(bool full) {
     if (focus_) {
         const int x = caretX_;
         p.setPen(FromColorRef(config_.col_caret));
-        p.drawLine(x, mid + 40, x, mid + 11);
+        p.drawLine(x, mid + box, x, mid + 11);
         if (config_.cursor_shape) {
-            p.drawLine(x - 5, mid + 40, x + 4, mid + 40);
+            p.drawLine(x - 5, mid + box, x + 4, mid + box);
             p.drawLine(x - 5, mid + 10, x + 4, mid + 10);
         }
     }
@@ -149,7 +159,7 @@ void CZAVTypeView::DrawExercise(bool full) {
     if (full)
         update();
     else
-        update(QRect(0, mid - 5, right, 51) | marked);
+        update(QRect(0, mid - 5, right, box + 11) | marked);
 }
 
 // Drawn on its own after the correct prefix, at the place the whole text would put it.
@@ -238,7 +248,7 @@ QVariant CZAVTypeView::inputMethodQuery(Qt::InputMethodQuery query) const {
         case Qt::ImEnabled:
             return true;
         case Qt::ImCursorRectangle:
-            return QRect(caretX_, Mid() + 10, 1, 30);
+            return QRect(caretX_, Mid() + 10, 1, BoxHeight() - 10);
         case Qt::ImHints:
             return int(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
         default:

@@ -56,6 +56,12 @@ class CZAVTypeView : public QWidget, private ITypingListener {
     QString StatusText() const;
     // Typing area geometry of the current size: the middle row of the boxes.
     int Mid() const { return height() / 2; }
+    // Height of each of the two boxes: 40 pixels, more for a font whose line needs it.
+    int BoxHeight() const;
+    // Both boxes across the view's width: what a tool window must not cover.
+    QRect ExerciseArea() const {
+        return QRect(0, Mid() - 5 - BoxHeight(), width(), 2 * BoxHeight() + 10);
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

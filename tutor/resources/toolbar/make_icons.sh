@@ -1,5 +1,5 @@
 #!/bin/sh
-# Renders the toolbar's fallback icons from their SVG sources (ImageMagick). The PNG files are
+# Renders the toolbar's fallback icons from their SVG sources (ImageMagick with librsvg2-bin). The PNG files are
 # kept in the repository, so the build does not need this script or an SVG renderer.
 set -e
 cd "$(dirname "$0")"
