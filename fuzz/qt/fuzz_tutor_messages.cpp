@@ -19,9 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         ZAV_CHECK(t->app.Start());
         return t;
     }();
-    FuzzedDataProvider input(data, size);
     const auto* companions = tutor->app.Companions();
-    fuzz::SendDatagrams(input, companions->OwnId(),
+    fuzz::SendDatagrams(data, size, companions->OwnId(),
                         {TM_LOAD_COURSE_CHAR, TM_LOAD_COURSE_CHAR, TM_LOAD_COURSE_CHAR,
                          TM_LOAD_COURSE_CHAR, TM_HELP_CLOSED, TM_SHOW_EXERCISE_HELP,
                          TM_TUTOR_THREAD, TM_QUIT_HELP, TM_COURSE_NAME_CHAR});

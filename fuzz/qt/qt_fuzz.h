@@ -3,7 +3,6 @@
 // with private settings, data and message-port folders inside the special files' folder (also
 // the working folder, so that inputs may name its files by name), and datagrams sent to a
 // program's own port the way another program sends them.
-#include <fuzzer/FuzzedDataProvider.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 
@@ -11,6 +10,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QStringList>
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -97,29 +97,36 @@ struct CommandLine {
 };
 
 // Sends the input as datagrams to the port of `id` until the input ends or the port is gone.
-// Each record: a byte that chooses between one of `known` messages carrying a character (most
-// of the time, as strings travel), a 12-byte message of any content, a datagram of another size,
-// or a turn of the event loop.
-inline void SendDatagrams(FuzzedDataProvider& input, port::PortId id,
+// Records, read from the front: a byte that chooses between one of `known` messages carrying
+// the next byte as its character (most of the time, as strings travel), a 12-byte message of
+// the next bytes, a datagram of another size (a length byte, then the bytes), or a turn of the
+// event loop.
+inline void SendDatagrams(const unsigned char* data, std::size_t size, port::PortId id,
                           const std::vector<std::uint32_t>& known) {
     port::PostResult result{};
     const int fd = port::ConnectPort(id, &result);
     if (fd < 0) return;
-    while (input.remaining_bytes() > 0) {
-        const auto kind = input.ConsumeIntegral<std::uint8_t>();
+    std::size_t at = 0;
+    const auto take = [&](std::size_t count) {
+        std::vector<unsigned char> bytes(data + at, data + std::min(size, at + count));
+        at += bytes.size();
+        return bytes;
+    };
+    while (at < size) {
+        const unsigned char kind = data[at++];
         std::vector<unsigned char> bytes;
         if (kind < 208) {
             port::Message m;
             m.message = known[kind % known.size()];
-            m.wparam = static_cast<std::int8_t>(input.ConsumeIntegral<std::uint8_t>());
+            m.wparam = at < size ? static_cast<signed char>(data[at++]) : 0;
             m.lparam = kind % 2;
             const auto datagram = port::EncodeDatagram(m);
             bytes.assign(datagram.begin(), datagram.end());
         } else if (kind < 240) {
-            bytes = input.ConsumeBytes<unsigned char>(port::kDatagramSize);
+            bytes = take(port::kDatagramSize);
             bytes.resize(port::kDatagramSize);
         } else if (kind < 250) {
-            bytes = input.ConsumeBytes<unsigned char>(input.ConsumeIntegralInRange(0, 40));
+            bytes = take(at < size ? data[at++] % 41 : 0);
         } else {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
             continue;
@@ -135,5 +142,4 @@ inline void SendDatagrams(FuzzedDataProvider& input, port::PortId id,
     }
     ::close(fd);
 }
-
 }  // namespace zav::fuzz

@@ -13,10 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
 extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 int main(int argc, char** argv) {
+    // Found before the target prepares itself: some change the working folder.
+    std::vector<std::filesystem::path> folders;
+    for (int i = 1; i < argc; ++i) folders.push_back(std::filesystem::absolute(argv[i]));
     if (LLVMFuzzerInitialize) LLVMFuzzerInitialize(&argc, &argv);
     std::vector<std::filesystem::path> inputs;
-    for (int i = 1; i < argc; ++i) {
-        for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
+    for (const auto& folder : folders) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
             if (entry.is_regular_file()) inputs.push_back(entry.path());
     }
     std::sort(inputs.begin(), inputs.end());
