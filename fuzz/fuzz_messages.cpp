@@ -28,7 +28,6 @@ class NoChannel : public zav::IMessageChannel {
     }
     bool IsOpen(std::uint32_t) override { return false; }
     bool IsRunning(std::uint32_t) override { return false; }
-    void Sleep(std::chrono::milliseconds) override {}
     Clock::time_point Now() override { return {}; }
 };
 

@@ -1,9 +1,27 @@
 #include "helpviewer/help_app.h"
 
+#include <string>
+
 #include "helpviewer/help_window.h"
 #include "core/port/messages.h"
 
 namespace zav::help {
+
+Options ParseArguments(int argc, const char* const* argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--") break;
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--trace" && i + 1 < argc) {
+            options.trace = QString::fromLocal8Bit(argv[++i]);
+        }
+    }
+    return options;
+}
 
 CHelpApp::CHelpApp(CHelpWindow& window, std::function<void(int)> endProcess, port::PortId ownId,
                    QObject* parent)

@@ -2,6 +2,7 @@
 // The viewer's application object: receives the tutor's messages on the viewer's port and
 // carries them out on the window; says goodbye to the tutor when the viewer ends.
 #include <QObject>
+#include <QString>
 #include <functional>
 
 #include "shared/port.h"
@@ -11,6 +12,15 @@
 namespace zav::help {
 
 class CHelpWindow;
+
+// The viewer's command line. --help and --version are answered before Qt starts (no display
+// needed); --trace is read from what Qt leaves. Any other argument is ignored.
+struct Options {
+    bool help = false;
+    bool version = false;
+    QString trace;
+};
+Options ParseArguments(int argc, const char* const* argv);
 
 class CHelpApp : public QObject {
     Q_OBJECT

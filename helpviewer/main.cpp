@@ -12,34 +12,6 @@
 #include "helpviewer/texts.h"
 #include "helpviewer/trace.h"
 
-namespace {
-
-struct Options {
-    bool help = false;
-    bool version = false;
-    QString trace;
-};
-
-// --help and --version are answered before Qt starts (no display needed); --trace is read from
-// what Qt leaves. The viewer reads no other argument: the rest is ignored.
-Options ParseArguments(int argc, char** argv) {
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--") break;
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--version") {
-            options.version = true;
-        } else if (arg == "--trace" && i + 1 < argc) {
-            options.trace = QString::fromLocal8Bit(argv[++i]);
-        }
-    }
-    return options;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     using namespace zav::help;
     namespace help_text = zav::help_text;

@@ -10,6 +10,7 @@ packages=(
     libxkbcommon-dev libxkbcommon-x11-dev xkb-data libx11-data
     xvfb xdotool imagemagick fonts-dejavu-core openbox x11-xkb-utils scdoc
     libpugixml-dev libsqlite3-dev
+    libclang-rt-14-dev
     "$@"
 )
 missing=()

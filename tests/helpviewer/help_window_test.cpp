@@ -20,6 +20,7 @@
 #include "helpviewer/help_window.h"
 #include "helpviewer/message_sink.h"
 #include "core/port/messages.h"
+#include "helpviewer/trace.h"
 
 namespace {
 
@@ -148,6 +149,19 @@ TEST_F(HelpWindowTest, PipesAndDevicesAreNeitherTablesNorPages) {
     }
     window_->SelectExercisePage(2, 1);
     EXPECT_EQ(window_->Browser()->toPlainText(), "a.htm");
+}
+
+// `ZAVTHelp --trace` naming a pipe that nobody reads once held the viewer before its window
+// showed; it is refused at once, while a file gets the trace.
+TEST_F(HelpWindowTest, ATraceGoesToAFileNeverToAPipe) {
+    const fs::path pipe = root_ / "trace.pipe";
+    ASSERT_TRUE(fs::exists(pipe) || ::mkfifo(pipe.c_str(), 0600) == 0);
+    EXPECT_FALSE(help::CTrace(QString::fromStdString(pipe.native())).IsOpen());
+    const fs::path file = root_ / "trace.txt";
+    help::CTrace(QString::fromStdString(file.native())).ShowMessage("hola");
+    std::ifstream written(file);
+    std::string line;
+    EXPECT_TRUE(std::getline(written, line) && line == "message hola") << line;
 }
 
 TEST_F(HelpWindowTest, ClosingTheViewerTellsTheTutorOnce) {

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 #include "tutor/app/prompts.h"
@@ -20,16 +19,15 @@ void PrintHelp() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Answered without a display, so before Qt starts.
-    for (int i = 1; i < argc && std::strcmp(argv[i], "--"); ++i) {
-        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+    switch (zav::ui::CZAVTypeApp::EarlyOptionOf(argc, argv)) {
+        case zav::ui::CZAVTypeApp::EarlyOption::kHelp:
             PrintHelp();
             return 0;
-        }
-        if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v")) {
+        case zav::ui::CZAVTypeApp::EarlyOption::kVersion:
             std::puts(zav::text::kVersionLine);
             return 0;
-        }
+        case zav::ui::CZAVTypeApp::EarlyOption::kNone:
+            break;
     }
 
     // Qt takes its own options (-style, -display, -platform...) out of argv.

@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <cstring>
 
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
@@ -33,6 +34,16 @@ CZAVTypeApp::CZAVTypeApp(std::filesystem::path programFolder, CPrompts& prompts)
 }
 
 CZAVTypeApp::~CZAVTypeApp() = default;
+
+CZAVTypeApp::EarlyOption CZAVTypeApp::EarlyOptionOf(int argc, const char* const* argv) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--"); ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h"))
+            return EarlyOption::kHelp;
+        if (!std::strcmp(argv[i], "--version") || !std::strcmp(argv[i], "-v"))
+            return EarlyOption::kVersion;
+    }
+    return EarlyOption::kNone;
+}
 
 QString CZAVTypeApp::FileArgument(const QStringList& arguments) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {

@@ -32,6 +32,11 @@ class CZAVTypeApp {
     // the window. False when start-up failed: the program ends with status 1.
     bool Start(const QString& file = QString());
 
+    // --help (-h) and --version (-v) are answered before Qt starts, so without a display; the
+    // first of them before "--" counts.
+    enum class EarlyOption { kNone, kHelp, kVersion };
+    static EarlyOption EarlyOptionOf(int argc, const char* const* argv);
+
     // The progress file named by the arguments that Qt left: the first that is not an option,
     // or the one after "--", for names that begin with "-". Empty when none.
     static QString FileArgument(const QStringList& arguments);
