@@ -3,8 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
-if [ -x build/out/ZAVType ]; then
-    exec build/out/ZAVType "$@"
-fi
-# Until the tutor's window exists, the command-line companion over the core stands in.
-exec build/out/zavtool "${@:---help}"
+exec build/out/ZAVType "$@"
