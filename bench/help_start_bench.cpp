@@ -20,8 +20,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "shared/prompts.h"
 #include "tutor/app/main_frame.h"
-#include "tutor/app/prompts.h"
 #include "tutor/app/zavtype_app.h"
 #include "tutor/companion/companions.h"
 #include "tutor/typing/zavtype_view.h"

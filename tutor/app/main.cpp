@@ -6,10 +6,10 @@
 #include <cstring>
 #include <filesystem>
 
-#include "tutor/app/prompts.h"
+#include "core/app/strings.h"
+#include "shared/prompts.h"
 #include "shared/qt_text.h"
 #include "tutor/app/zavtype_app.h"
-#include "core/app/strings.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include "tutor/app/main_frame.h"
-#include "tutor/app/prompts.h"
-#include "shared/qt_text.h"
-#include "tutor/companion/companions.h"
 #include "core/app/strings.h"
+#include "shared/prompts.h"
+#include "shared/qt_text.h"
+#include "tutor/app/main_frame.h"
+#include "tutor/companion/companions.h"
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
