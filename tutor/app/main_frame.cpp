@@ -124,7 +124,7 @@ void CMainFrame::CreateMenus() {
     a.soundSwitch = new QAction(this);
     a.soundSwitch->setObjectName(QStringLiteral("soundSwitch"));
     a.soundSwitch->setCheckable(true);
-    a.soundSwitch->setEnabled(config_.audio > -1);
+    a.soundSwitch->setEnabled(config_.audio != AudioMode::Disabled);
     connect(a.soundSwitch, &QAction::triggered, this, &CMainFrame::OnSoundSwitch);
     // The toolbar of an English-speaking user also starts the add-on.
     if (QLocale().language() == QLocale::English) {
@@ -294,12 +294,12 @@ void CMainFrame::MarkModified() {
 
 void CMainFrame::UpdateStatusPanes() {
     panes_->SetExercise(view_->StatusText());
-    panes_->SetAuto(documents_.Document().autoAdvance == 1);
+    panes_->SetAuto(documents_.Document().autoAdvance != 0);
 }
 
 void CMainFrame::UpdateCommandStates() {
     const CZAVTypeDoc& doc = documents_.Document();
-    actions_.autoAdvance->setChecked(doc.autoAdvance == 1);
+    actions_.autoAdvance->setChecked(doc.autoAdvance != 0);
     actions_.soundSwitch->setChecked(doc.soundOn);
     actions_.viewFingers->setChecked(fingerGuideShown_);
     UpdateStatusPanes();

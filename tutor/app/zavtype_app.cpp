@@ -61,7 +61,7 @@ bool CZAVTypeApp::Start(const QString& file) {
     frame_->show();
     frame_->View()->setFocus();
     // The sound server is reached once the window is up, so that it never delays the window.
-    if (config_.audio > -1)
+    if (config_.audio != AudioMode::Disabled)
         QTimer::singleShot(0, frame_.get(), [this] { frame_->View()->Sounds().Load(); });
     return true;
 }
