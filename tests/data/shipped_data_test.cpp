@@ -219,7 +219,7 @@ TEST(ShippedConfig, EveryLineIsAKnownSettingThatTakesEffect) {
     EXPECT_EQ(config.auto_type, 1);
     EXPECT_EQ(config.auto_num, 2);
     EXPECT_EQ(config.ok_thresh, 1);
-    EXPECT_EQ(config.audio, AudioMode::On);
+    EXPECT_EQ(config.audio, zav::AudioMode::On);
     EXPECT_TRUE(config.auto_check);
     EXPECT_TRUE(config.cursor_shape);
     EXPECT_EQ(config.affiliation, "");
