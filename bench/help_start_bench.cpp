@@ -76,7 +76,7 @@ struct CTutor {
     bool Start() {
         if (!app.Start()) return false;
         app.Companions()->SetViewerArguments({QStringLiteral("--trace"), trace});
-        help = app.Frame()->Action(QStringLiteral("helpIndex"));
+        help = app.Frame()->Actions().helpIndex;
         return true;
     }
     double longestCall = 0;  // ms
