@@ -20,8 +20,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "shared/prompts.h"
 #include "tutor/app/main_frame.h"
-#include "tutor/app/prompts.h"
 #include "tutor/app/zavtype_app.h"
 #include "tutor/companion/companions.h"
 #include "tutor/typing/zavtype_view.h"
@@ -76,7 +76,7 @@ struct CTutor {
     bool Start() {
         if (!app.Start()) return false;
         app.Companions()->SetViewerArguments({QStringLiteral("--trace"), trace});
-        help = app.Frame()->Action(QStringLiteral("helpIndex"));
+        help = app.Frame()->Actions().helpIndex;
         return true;
     }
     double longestCall = 0;  // ms

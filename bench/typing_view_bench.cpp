@@ -18,13 +18,32 @@
 
 namespace {
 
+// The main window's part of a keystroke: the view draws and plays; with a keyboard under the
+// view, the keyboard is told the next character and flashes a wrong key.
+struct Listener : zav::ITypingListener {
+    void StopSound() override { view->Sounds().StopAll(); }
+    void PlaySound(zav::Sound sound) override { view->Sounds().Play(sound); }
+    void Redraw(bool full) override { view->DrawExercise(full); }
+    void StartTimer() override { view->SetTicking(true); }
+    void StopTimer() override { view->SetTicking(false); }
+    void ShowFingerFor(char next) override {
+        if (dock) dock->ShowNext(next, view->Engine().SourceLine());
+    }
+    void ShowErrorLevel(int) override {
+        if (dock) dock->AfterCharacter(view->Engine());
+    }
+    zav::ui::CZAVTypeView* view = nullptr;
+    zav::ui::CKeyboardDock* dock = nullptr;
+};
+
 struct ViewUnderTest {
     ViewUnderTest(bool soundOn, bool marks) {
         std::string line;
         while (line.size() < 250) line += "asdf jkl\xf1 ";
         doc.course.Parse("\tFila\n" + line.substr(0, 255) + "\n");
         doc.soundOn = soundOn;
-        view = std::make_unique<zav::ui::CZAVTypeView>(config, doc);
+        view = std::make_unique<zav::ui::CZAVTypeView>(config, doc, listener);
+        listener.view = view.get();
         view->SetTypingMarks({marks, marks});
         view->resize(730, 400);
         view->show();
@@ -38,6 +57,7 @@ struct ViewUnderTest {
 
     zav::CConfig config;
     zav::CZAVTypeDoc doc;
+    Listener listener;
     std::unique_ptr<zav::ui::CZAVTypeView> view;
 };
 
@@ -57,31 +77,19 @@ void WrongKey(benchmark::State& state) {
 }
 BENCHMARK(WrongKey)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"sound", "marks"});
 
-// The frame's part of a keystroke: the view tells the keyboard the next character and the
-// keyboard flashes a wrong key.
-struct KeyboardHost : zav::ui::IViewHost {
-    void ShowFingerFor(char next) override { dock->ShowNext(next, view->Engine().SourceLine()); }
-    void ShowErrorLevel(int) override { dock->AfterCharacter(view->Engine()); }
-    zav::ui::CKeyboardDock* dock = nullptr;
-    zav::ui::CZAVTypeView* view = nullptr;
-};
-
 // A correct key with the Spanish keyboard under the view or without it; with `flush` the
 // widgets' repaint of what the key changed is part of the keystroke.
 void CorrectKeyWithKeyboard(benchmark::State& state) {
     const bool keyboard = state.range(0) != 0;
     const bool flush = state.range(1) != 0;
     ViewUnderTest t(false, true);
-    KeyboardHost host;
     std::unique_ptr<zav::ui::CKeyboardDock> dock;
     if (keyboard) {
         dock = std::make_unique<zav::ui::CKeyboardDock>();
         dock->SetMap(std::make_shared<const zav::CKeyboardMap>(*zav::BuildKeyboardMap("es")));
         dock->resize(730, 220);
         dock->show();
-        host.dock = dock.get();
-        host.view = t.view.get();
-        t.view->SetHost(&host);
+        t.listener.dock = dock.get();
     }
     QApplication::processEvents();
     for (auto _ : state) {

@@ -9,12 +9,12 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include "helpviewer/about_dlg.h"
+#include "core/app/course_strings.h"
 #include "helpviewer/help_browser.h"
 #include "helpviewer/message_sink.h"
 #include "helpviewer/texts.h"
+#include "shared/about_dlg.h"
 #include "shared/qt_text.h"
-#include "core/app/course_strings.h"
 
 namespace zav::help {
 
@@ -136,7 +136,9 @@ void CHelpWindow::OnExerciseHelp() {
 }
 
 void CHelpWindow::OnAbout() {
-    CAboutDlg dialog(this);
+    ui::CAboutDlg dialog(
+        {QStringLiteral("About ZAVTHelp"), QStringLiteral("ZAVTHelp Version 1.0"), QString()},
+        this);
     dialog.exec();
 }
 

@@ -4,8 +4,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh -DZAV_TESTS=OFF -DZAV_BENCHMARKS=OFF
-if [ -x build/out/ZAVType ]; then
-    exec build/out/ZAVType "$@"
-fi
-# Until the tutor's window exists, the command-line companion over the core stands in.
-exec build/out/zavtool "${@:---help}"
+exec build/out/ZAVType "$@"

@@ -41,7 +41,7 @@ int RunConfig(Args args) {
         {"cursor_shape", Bool(config.cursor_shape)},
         {"cursor_flash", Bool(config.cursor_flash)},
         {"affiliation", config.affiliation},
-        {"audio", std::to_string(config.audio)},
+        {"audio", std::to_string(static_cast<int>(config.audio))},
         {"auto_advance", std::to_string(config.auto_advance)},
         {"auto_num", std::to_string(config.auto_num)},
         {"auto_type", std::to_string(config.auto_type)},

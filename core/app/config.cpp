@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "core/course/document.h"
 #include "core/course/textfile.h"
 
 namespace zav {
@@ -119,17 +120,17 @@ void CConfig::Apply(std::string_view text) {
             if (auto number = ParseInt(value)) ok_thresh = *number;
         } else if (key == "auto_type") {
             if (StartsWith(value, "any")) {
-                auto_type = 0;
+                auto_type = AnyTurns;
             } else if (StartsWith(value, "ok")) {
-                auto_type = 1;
+                auto_type = OkTurns;
             } else if (StartsWith(value, "perfect")) {
-                auto_type = 2;
+                auto_type = PerfectTurns;
             }
         } else if (key == "audio") {
             if (StartsWith(value, "off")) {
-                audio = 0;
+                audio = AudioMode::Off;
             } else if (StartsWith(value, "disable")) {
-                audio = -1;
+                audio = AudioMode::Disabled;
             }
         } else if (key == "auto_advance") {
             SetNo(auto_advance, value);

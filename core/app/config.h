@@ -8,6 +8,9 @@
 
 namespace zav {
 
+// The "audio" key: sounds on, off until the user switches them on, or not to be had at all.
+enum class AudioMode : int { Disabled = -1, Off = 0, On = 1 };
+
 struct CConfig {
     std::uint32_t col_bgnd = 0xdde3e3;
     std::uint32_t col_top_tl = 0xbbbbbb;
@@ -24,10 +27,10 @@ struct CConfig {
     bool cursor_shape = true;
     bool cursor_flash = true;
     std::string affiliation;
-    int audio = 1;  // 1 on, 0 off, -1 disabled
+    AudioMode audio = AudioMode::On;
     int auto_advance = 1;
     int auto_num = 2;
-    int auto_type = 2;
+    int auto_type = 2;  // an AdvanceRule
     bool auto_check = true;
     int ok_thresh = 0;
     std::string font_name = "MS San Serif";

@@ -21,8 +21,8 @@ void CIntroduction::Begin(std::uint32_t id, IMessageChannel::Clock::time_point n
     attempts_ = 0;
 }
 
-// As in the original sequence, a companion whose port does not answer in time is still tried:
-// the introduction then fails and reports it.
+// A companion whose port does not answer in time is still tried: the introduction then fails
+// and reports it.
 CIntroduction::Outcome CIntroduction::Step(IMessageChannel& channel, std::uint32_t ownId,
                                            IMessageChannel::Clock::time_point* next) {
     const auto now = channel.Now();

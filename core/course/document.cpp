@@ -16,7 +16,7 @@ void CZAVTypeDoc::ApplyNew(const CConfig& config) {
     autoAdvance = config.auto_advance;
     autoNum = config.auto_num;
     autoType = config.auto_type;
-    soundOn = config.audio == 1;
+    soundOn = config.audio == AudioMode::On;
     kind = CourseExercise;
     exercise = 0;
     okThreshold = config.ok_thresh;

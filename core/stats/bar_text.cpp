@@ -1,5 +1,6 @@
 #include "core/stats/bar_text.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <string_view>
@@ -14,13 +15,15 @@ template <typename T>
 std::string Format(const char* format, T value) {
     char buffer[64];
     const int n = std::snprintf(buffer, sizeof buffer, format, value);
-    std::string out(buffer,
-                    n > 0 ? static_cast<std::size_t>(std::min<int>(n, sizeof buffer - 1)) : 0u);
+    const std::string_view text(
+        buffer, n > 0 ? static_cast<std::size_t>(std::min<int>(n, sizeof buffer - 1)) : 0u);
     const std::string_view point = std::localeconv()->decimal_point;
-    if (point != ".") {
-        const std::size_t at = out.find(point);
-        if (at != std::string::npos) out.replace(at, point.size(), ".");
-    }
+    const std::size_t at = point == "." ? std::string_view::npos : text.find(point);
+    if (at == std::string_view::npos) return std::string(text);
+    // Built by appending: g++ 12 warns falsely (-Wrestrict) on std::string::replace here.
+    std::string out(text.substr(0, at));
+    out += '.';
+    out += text.substr(at + point.size());
     return out;
 }
 

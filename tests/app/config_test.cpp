@@ -28,7 +28,7 @@ TEST(ConfigTest, DefaultsAsTheTutorShipsThem) {
     EXPECT_EQ(c.font_size, 140);
     EXPECT_EQ(c.auto_num, 2);
     EXPECT_EQ(c.auto_type, 2);
-    EXPECT_EQ(c.audio, 1);
+    EXPECT_EQ(c.audio, AudioMode::On);
     EXPECT_TRUE(c.cursor_shape);
     EXPECT_TRUE(c.auto_check);
     EXPECT_EQ(c.ok_thresh, 0);
@@ -82,10 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"col_box:zz\n", [](auto& c) { EXPECT_EQ(c.col_box, 0xffffffu); }},
         ValueCase{"col_caret:ABCDEF\n", [](auto& c) { EXPECT_EQ(c.col_caret, 0xabcdefu); }},
         ValueCase{"col_err:00ff00\n", [](auto& c) { EXPECT_EQ(c.col_err, 0x00ff00u); }},
-        ValueCase{"audio:on\n", [](auto& c) { EXPECT_EQ(c.audio, 1); }},
-        ValueCase{"audio:off\n", [](auto& c) { EXPECT_EQ(c.audio, 0); }},
-        ValueCase{"audio:disable\n", [](auto& c) { EXPECT_EQ(c.audio, -1); }},
-        ValueCase{"audio:disabled\n", [](auto& c) { EXPECT_EQ(c.audio, -1); }},
+        ValueCase{"audio:on\n", [](auto& c) { EXPECT_EQ(c.audio, AudioMode::On); }},
+        ValueCase{"audio:off\n", [](auto& c) { EXPECT_EQ(c.audio, AudioMode::Off); }},
+        ValueCase{"audio:disable\n", [](auto& c) { EXPECT_EQ(c.audio, AudioMode::Disabled); }},
+        ValueCase{"audio:disabled\n", [](auto& c) { EXPECT_EQ(c.audio, AudioMode::Disabled); }},
         ValueCase{"cursor_shape:|\n", [](auto& c) { EXPECT_FALSE(c.cursor_shape); }},
         ValueCase{"cursor_shape:I\n", [](auto& c) { EXPECT_TRUE(c.cursor_shape); }},
         ValueCase{"auto_type:perfectly\n", [](auto& c) { EXPECT_EQ(c.auto_type, 2); }},

@@ -127,7 +127,8 @@ TEST(FrameAdvance, PreviousNextAndTheirModifiedMark) {
     EXPECT_EQ(t.Engine().Position(), 2);
     t.Trigger("exercisePrevious");
     EXPECT_EQ(t.Doc().exercise, 3);
-    EXPECT_EQ(t.Frame()->ExercisePaneText(), QStringLiteral("Ec 4: 'Dos' 1 de 2"));
+    EXPECT_EQ(t.Frame()->findChild<ui::CStatusPanes*>()->ExerciseText(),
+              QStringLiteral("Ec 4: 'Dos' 1 de 2"));
 }
 
 TEST(FrameBars, LargeDiscFollowsErrorsByThreshold) {
@@ -136,7 +137,7 @@ TEST(FrameBars, LargeDiscFollowsErrorsByThreshold) {
         ASSERT_TRUE(t.Start());
         t.Doc().autoAdvance = 0;
         t.Doc().okThreshold = threshold;
-        Bar* bar = t.Frame()->ExerciseBar();
+        Bar* bar = t.Frame()->findChild<ui::CExerciseBar*>();
         t.Type("a");
         EXPECT_EQ(bar->LargeDisc(), Disc::Green);
         t.Type("#");
@@ -158,7 +159,7 @@ TEST(FrameBars, RestartLeavesTheLargeDiscRedUntilTheNextKey) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
     t.Doc().autoAdvance = 0;
-    Bar* bar = t.Frame()->ExerciseBar();
+    Bar* bar = t.Frame()->findChild<ui::CExerciseBar*>();
     t.Type("a#b");
     EXPECT_EQ(bar->LargeDisc(), Disc::Red);
     t.Trigger("exerciseRestart");
@@ -176,7 +177,7 @@ TEST(FrameBars, TextsDuringAndAfterATurn) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
     t.Doc().autoAdvance = 0;
-    Bar* bar = t.Frame()->ExerciseBar();
+    Bar* bar = t.Frame()->findChild<ui::CExerciseBar*>();
     t.Type("a#b");
     t.View()->Engine().Tick();
     EXPECT_EQ(bar->Text(Bar::Letters), QStringLiteral("2"));
@@ -190,14 +191,14 @@ TEST(FrameBars, TextsDuringAndAfterATurn) {
     EXPECT_EQ(bar->Text(Bar::ErrorPercent), QStringLiteral("25%"));
     EXPECT_EQ(bar->Text(Bar::TurnNumber), QStringLiteral("2"));  // no percent sign
     // The letters bar is filled when the next turn begins: b has one error in two.
-    EXPECT_EQ(t.Frame()->LettersBar()->Bad(), QStringLiteral("b"));
-    EXPECT_EQ(t.Frame()->LettersBar()->Good(), QStringLiteral("acd"));
+    EXPECT_EQ(t.Frame()->findChild<ui::CLettersBar*>()->Bad(), QStringLiteral("b"));
+    EXPECT_EQ(t.Frame()->findChild<ui::CLettersBar*>()->Good(), QStringLiteral("acd"));
 }
 
 TEST(FrameBars, AutoPaneAndCheckFollowTheDialog) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
-    QAction* command = t.Frame()->Action(QStringLiteral("autoAdvance"));
+    QAction* command = t.Frame()->findChild<QAction*>(QStringLiteral("autoAdvance"));
     EXPECT_TRUE(command->isChecked());
     ModalScript modal;
     modal.Next([](QDialog& d) {
@@ -208,14 +209,14 @@ TEST(FrameBars, AutoPaneAndCheckFollowTheDialog) {
     ASSERT_EQ(modal.seen, 1);
     EXPECT_EQ(t.Doc().autoAdvance, 0);
     EXPECT_FALSE(command->isChecked());
-    EXPECT_EQ(t.Frame()->AutoPaneText(), QString());
+    EXPECT_EQ(t.Frame()->findChild<ui::CStatusPanes*>()->AutoText(), QString());
     EXPECT_FALSE(t.app->Documents().Modified());
 }
 
 TEST(FrameBars, LockPanesFollowTheKeyStates) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
-    ui::CStatusPanes* panes = t.Frame()->StatusPanes();
+    ui::CStatusPanes* panes = t.Frame()->findChild<ui::CStatusPanes*>();
     EXPECT_EQ(panes->CapsText(), QString());
     const auto key = [&](QEvent::Type type, int code, quint32 state) {
         QKeyEvent event(type, code, Qt::NoModifier, 0, 0, state, QString());

@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "tests/app/frame_test_support.h"
+#include "tutor/app/status_panes.h"
 #include "tutor/app/user_settings.h"
 #include "tutor/app/window_place.h"
 #include "tutor/dialogs/finger_dlg.h"
@@ -27,25 +28,25 @@ TEST(FrameDialogs, ModelessDialogsAreCreatedHiddenAndShownByTheirCommands) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
     ui::CMainFrame* f = t.Frame();
-    EXPECT_FALSE(f->SettingsDlg()->isVisible());
-    EXPECT_FALSE(f->JumpDlg()->isVisible());
-    EXPECT_FALSE(f->StatsDlg()->isVisible());
-    EXPECT_FALSE(f->FingerDlg()->isVisible());
+    EXPECT_FALSE(f->findChild<ui::CSettingsDlg*>()->isVisible());
+    EXPECT_FALSE(f->findChild<ui::CJumpDlg*>()->isVisible());
+    EXPECT_FALSE(f->findChild<ui::CStatsDlg*>()->isVisible());
+    EXPECT_FALSE(f->findChild<ui::CFingerDlg*>()->isVisible());
     t.Trigger("viewSettings");
-    EXPECT_TRUE(f->SettingsDlg()->isVisible());
+    EXPECT_TRUE(f->findChild<ui::CSettingsDlg*>()->isVisible());
     t.Trigger("exerciseJump");
-    EXPECT_TRUE(f->JumpDlg()->isVisible());
-    EXPECT_EQ(f->JumpDlg()->NumberText(), QStringLiteral("1"));
+    EXPECT_TRUE(f->findChild<ui::CJumpDlg*>()->isVisible());
+    EXPECT_EQ(f->findChild<ui::CJumpDlg*>()->NumberText(), QStringLiteral("1"));
     t.Trigger("viewStatistics");
-    EXPECT_TRUE(f->StatsDlg()->isVisible());
+    EXPECT_TRUE(f->findChild<ui::CStatsDlg*>()->isVisible());
     EXPECT_EQ(f->size(), QSize(730, 620));  // with room for the keyboard
 }
 
 TEST(FrameDialogs, FingerGuideShowsHidesAndFollowsTheKeys) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
-    ui::CFingerDlg* guide = t.Frame()->FingerDlg();
-    QAction* command = t.Frame()->Action(QStringLiteral("viewFingers"));
+    ui::CFingerDlg* guide = t.Frame()->findChild<ui::CFingerDlg*>();
+    QAction* command = t.Frame()->findChild<QAction*>(QStringLiteral("viewFingers"));
     EXPECT_EQ(guide->Letter(), QStringLiteral("a"));  // told while hidden
     t.Trigger("viewFingers");
     EXPECT_TRUE(guide->isVisible());
@@ -59,7 +60,6 @@ TEST(FrameDialogs, FingerGuideShowsHidesAndFollowsTheKeys) {
     t.Trigger("viewFingers");
     QTest::keyClick(guide, Qt::Key_Escape);  // Esc hides it and clears the mark
     EXPECT_FALSE(guide->isVisible());
-    EXPECT_FALSE(t.Frame()->FingerGuideShown());
     EXPECT_FALSE(command->isChecked());
     t.Trigger("viewFingers");
     EXPECT_TRUE(guide->isVisible());
@@ -95,7 +95,8 @@ TEST(FrameDialogs, FingerGuideOpensBesideTheWindowInsideTheScreen) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
     t.Trigger("viewFingers");
-    EXPECT_FALSE(t.Frame()->FingerDlg()->frameGeometry().intersects(t.Frame()->frameGeometry()));
+    EXPECT_FALSE(t.Frame()->findChild<ui::CFingerDlg*>()->frameGeometry().intersects(
+        t.Frame()->frameGeometry()));
 }
 
 TEST(FrameDialogs, FingerGuideOpensWhereTheUserLeftItUnlessOverTheExercise) {
@@ -120,14 +121,14 @@ TEST(FrameDialogs, FingerGuideOpensWhereTheUserLeftItUnlessOverTheExercise) {
         ASSERT_TRUE(t.Start());
         t.Frame()->move(200, 300);
         t.Trigger("viewFingers");
-        t.Frame()->FingerDlg()->move(left);
+        t.Frame()->findChild<ui::CFingerDlg*>()->move(left);
         t.Frame()->close();
     }
     FrameFixture t;
     ASSERT_TRUE(t.Start());
     t.Frame()->move(200, 300);
     t.Trigger("viewFingers");
-    EXPECT_EQ(t.Frame()->FingerDlg()->pos(), left);
+    EXPECT_EQ(t.Frame()->findChild<ui::CFingerDlg*>()->pos(), left);
     QSettings store = ui::UserSettings();
     for (const char* key : {"WindowGeometry", "WindowState", "FingerGuidePos"})
         store.remove(QStringLiteral("Settings/") + QLatin1String(key));
@@ -137,13 +138,14 @@ TEST(FrameDialogs, JumpMovesTheViewWithoutMarkingTheDocument) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
     t.Trigger("exerciseJump");
-    ui::CJumpDlg* jump = t.Frame()->JumpDlg();
+    ui::CJumpDlg* jump = t.Frame()->findChild<ui::CJumpDlg*>();
     Child<QLineEdit>(*jump, "numberEdit")->setText(QStringLiteral("99"));
     Child<QAbstractButton>(*jump, "jumpButton")->click();
     EXPECT_FALSE(jump->isVisible());
     EXPECT_EQ(t.Doc().exercise, 4);
     EXPECT_EQ(t.Engine().SourceLine(), "qrst");
-    EXPECT_EQ(t.Frame()->ExercisePaneText(), QStringLiteral("Ec 5: 'Dos' 2 de 2"));
+    EXPECT_EQ(t.Frame()->findChild<ui::CStatusPanes*>()->ExerciseText(),
+              QStringLiteral("Ec 5: 'Dos' 2 de 2"));
     EXPECT_FALSE(t.app->Documents().Modified());
 }
 
@@ -168,7 +170,7 @@ TEST(FrameDialogs, SettingsOkRefreshesTheViewAndTheGuideLayout) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
     t.Trigger("viewSettings");
-    ui::CSettingsDlg* settings = t.Frame()->SettingsDlg();
+    ui::CSettingsDlg* settings = t.Frame()->findChild<ui::CSettingsDlg*>();
     Child<QLineEdit>(*settings, "regularEdit")->setText(QStringLiteral("3"));
     Child<QAbstractButton>(*settings, "okButton")->click();
     EXPECT_FALSE(settings->isVisible());
@@ -180,7 +182,7 @@ TEST(FrameDialogs, StatisticsDrawNothingBeforeTheirCommand) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
     t.Doc().autoAdvance = 0;
-    ui::CStatsDlg* stats = t.Frame()->StatsDlg();
+    ui::CStatsDlg* stats = t.Frame()->findChild<ui::CStatsDlg*>();
     const QImage untouched = stats->Graph()->Canvas();
     t.TypeTurn();
     EXPECT_EQ(stats->Graph()->Canvas(), untouched);
@@ -218,7 +220,7 @@ TEST(FrameDialogs, ReportIsWrittenWhereChosenOrSaidToFail) {
 
 QString ToolbarOrder(ui::CMainFrame& frame) {
     QStringList order;
-    for (QAction* a : frame.ToolBar()->actions())
+    for (QAction* a : frame.findChild<QToolBar*>(QStringLiteral("toolBar"))->actions())
         order << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
     return order.join(' ');
 }
@@ -232,13 +234,13 @@ TEST(FrameDialogs, EnglishToolbarAddsTheAddOnButtonBeforeHelp) {
     ASSERT_TRUE(started);
     EXPECT_TRUE(
         ToolbarOrder(*t.Frame()).endsWith(QStringLiteral("fileSave | drillPlus helpIndex")));
-    QAction* drillPlus = t.Frame()->Action(QStringLiteral("drillPlus"));
+    QAction* drillPlus = t.Frame()->findChild<QAction*>(QStringLiteral("drillPlus"));
     EXPECT_EQ(drillPlus->toolTip(), QStringLiteral("Launch ZAV Drill Plus"));
     EXPECT_EQ(drillPlus->statusTip(), QStringLiteral("Drill Plus"));
     // A picture of its own, not the practice button's.
     EXPECT_NE(
         drillPlus->icon().pixmap(24, 24).toImage(),
-        t.Frame()->Action(QStringLiteral("exercisePractice"))->icon().pixmap(24, 24).toImage());
+        t.Frame()->findChild<QAction*>(QStringLiteral("exercisePractice"))->icon().pixmap(24, 24).toImage());
 }
 
 TEST(FrameDialogs, ToolbarOrderSoundSwitchAndBarCommands) {
@@ -252,17 +254,17 @@ TEST(FrameDialogs, ToolbarOrderSoundSwitchAndBarCommands) {
               QStringLiteral("exercisePrevious exerciseRestart exerciseNext exerciseJump "
                              "exercisePractice | autoAdvance viewStatistics soundSwitch | "
                              "fileOpen fileNew fileSave | helpIndex"));
-    QAction* next = t.Frame()->Action(QStringLiteral("exerciseNext"));
+    QAction* next = t.Frame()->findChild<QAction*>(QStringLiteral("exerciseNext"));
     EXPECT_EQ(next->toolTip(), QStringLiteral("Siguiente ejercicio"));
     EXPECT_EQ(next->statusTip(), QStringLiteral("Avanza al siguiente ejercicio"));
-    QAction* sound = t.Frame()->Action(QStringLiteral("soundSwitch"));
+    QAction* sound = t.Frame()->findChild<QAction*>(QStringLiteral("soundSwitch"));
     EXPECT_FALSE(sound->isChecked());  // "audio:off"
     sound->trigger();
     EXPECT_TRUE(t.Doc().soundOn);
     EXPECT_TRUE(sound->toolTip().isEmpty());
     t.Trigger("viewToolbar");
-    EXPECT_FALSE(t.Frame()->ToolBar()->isVisible());
-    EXPECT_FALSE(t.Frame()->Action(QStringLiteral("viewToolbar"))->isChecked());
+    EXPECT_FALSE(t.Frame()->findChild<QToolBar*>(QStringLiteral("toolBar"))->isVisible());
+    EXPECT_FALSE(t.Frame()->findChild<QAction*>(QStringLiteral("viewToolbar"))->isChecked());
     // The bars' own context menu names them, and the "Ver" check follows what it does.
     QMenu* barsMenu = t.Frame()->createPopupMenu();
     QStringList titles;
@@ -274,15 +276,15 @@ TEST(FrameDialogs, ToolbarOrderSoundSwitchAndBarCommands) {
         titles,
         (QStringList{QStringLiteral("&Teclado"), QStringLiteral("Barra de herramientas"),
                      QStringLiteral("Barra de letras"), QStringLiteral("Barra del ejercicio")}));
-    t.Frame()->ToolBar()->toggleViewAction()->trigger();
-    EXPECT_TRUE(t.Frame()->ToolBar()->isVisible());
-    EXPECT_TRUE(t.Frame()->Action(QStringLiteral("viewToolbar"))->isChecked());
+    t.Frame()->findChild<QToolBar*>(QStringLiteral("toolBar"))->toggleViewAction()->trigger();
+    EXPECT_TRUE(t.Frame()->findChild<QToolBar*>(QStringLiteral("toolBar"))->isVisible());
+    EXPECT_TRUE(t.Frame()->findChild<QAction*>(QStringLiteral("viewToolbar"))->isChecked());
     t.Trigger("viewStatusBar");
     EXPECT_FALSE(t.Frame()->statusBar()->isVisible());
 
     TutorFixture disabled(kFiveLines, "audio:disable\n");
     ASSERT_TRUE(disabled.Start());
-    EXPECT_FALSE(disabled.Frame()->Action(QStringLiteral("soundSwitch"))->isEnabled());
+    EXPECT_FALSE(disabled.Frame()->findChild<QAction*>(QStringLiteral("soundSwitch"))->isEnabled());
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "shared/user_settings.h"
 #include "tests/app/frame_test_support.h"
-#include "tutor/app/user_settings.h"
 #include "tutor/dialogs/jump_dlg.h"
 #include "tutor/dialogs/settings_dlg.h"
 #include "tutor/stats/exercise_bar.h"
@@ -55,7 +55,7 @@ TEST(FrameCleanStart, NewExercisesAndDocumentsStartWithAnEmptyBar) {
         {"Saltar", nullptr,
          [](FrameFixture& t) {
              t.Trigger("exerciseJump");
-             ui::CJumpDlg* jump = t.Frame()->JumpDlg();
+             ui::CJumpDlg* jump = t.Frame()->findChild<ui::CJumpDlg*>();
              Child<QLineEdit>(*jump, "numberEdit")->setText(QStringLiteral("4"));
              Child<QAbstractButton>(*jump, "jumpButton")->click();
          }},
@@ -67,7 +67,7 @@ TEST(FrameCleanStart, NewExercisesAndDocumentsStartWithAnEmptyBar) {
         FrameFixture t;
         ASSERT_TRUE(t.Start());
         if (c.prepare) c.prepare(t);
-        Bar* bar = t.Frame()->ExerciseBar();
+        Bar* bar = t.Frame()->findChild<ui::CExerciseBar*>();
         t.TypeTurn(1);
         t.Type("#");  // a finished turn's figures and a red disc from the turn after it
         ASSERT_EQ(bar->Text(Bar::Errors), QStringLiteral("1"));
@@ -89,7 +89,7 @@ TEST(FrameCleanStart, NewExercisesAndDocumentsStartWithAnEmptyBar) {
 TEST(FrameDialogFocus, JumpTakesATypedNumberAndEnterEveryTime) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
-    ui::CJumpDlg* jump = t.Frame()->JumpDlg();
+    ui::CJumpDlg* jump = t.Frame()->findChild<ui::CJumpDlg*>();
     auto* number = Child<QLineEdit>(*jump, "numberEdit");
     for (const char* typed : {"4", "2"}) {
         t.Trigger("exerciseJump");
@@ -137,7 +137,7 @@ TEST(FrameSettings, TypingMarksAreKeptForTheUserNotInTheProgressFile) {
         t.prompts.files.push_back(t.Path("on.zav"));
         t.Trigger("fileSaveAs");
         t.Trigger("viewSettings");
-        ui::CSettingsDlg* settings = t.Frame()->SettingsDlg();
+        ui::CSettingsDlg* settings = t.Frame()->findChild<ui::CSettingsDlg*>();
         Child<QCheckBox>(*settings, "nextLetterCheck")->setChecked(false);
         Child<QCheckBox>(*settings, "wrongKeyCheck")->setChecked(false);
         Child<QAbstractButton>(*settings, "okButton")->click();
@@ -149,8 +149,10 @@ TEST(FrameSettings, TypingMarksAreKeptForTheUserNotInTheProgressFile) {
     FrameFixture next;
     ASSERT_TRUE(next.Start());
     EXPECT_EQ(next.View()->Marks(), (TypingMarks{false, false}));
-    EXPECT_FALSE(Child<QCheckBox>(*next.Frame()->SettingsDlg(), "nextLetterCheck")->isChecked());
-    EXPECT_FALSE(Child<QCheckBox>(*next.Frame()->SettingsDlg(), "wrongKeyCheck")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(*next.Frame()->findChild<ui::CSettingsDlg*>(), "nextLetterCheck")
+                     ->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(*next.Frame()->findChild<ui::CSettingsDlg*>(), "wrongKeyCheck")
+                     ->isChecked());
     ui::SaveTypingMarks(TypingMarks{});
 }
 

@@ -56,7 +56,9 @@ class FrameFixture : public TutorFixture {
         Doc().confirmAdvance = false;
         return true;
     }
-    void Trigger(const char* name) { Frame()->Action(QString::fromLatin1(name))->trigger(); }
+    void Trigger(const char* name) {
+        Frame()->findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    }
     // "Practicar" with `letters` in any order and "Comienza"; false when no dialog came up.
     bool PracticeAnyOrder(const QString& letters) {
         ModalScript modal;

@@ -61,7 +61,7 @@ TEST(JournalFrame, TurnsFollowTheDocumentToItsFileAndShowInProgreso) {
     EXPECT_EQ(journal.Days(file.toStdString(), "")[0].turns, 2);
 
     t.Trigger("viewStatistics");
-    ui::CStatsDlg* stats = t.Frame()->StatsDlg();
+    ui::CStatsDlg* stats = t.Frame()->findChild<ui::CStatsDlg*>();
     stats->SelectTab(stats->ProgressTab());
     EXPECT_TRUE(stats->Progress()->isVisible());
     EXPECT_FALSE(stats->Graph()->isVisible());
@@ -85,8 +85,10 @@ TEST(JournalFrame, UnusableJournalCostsOneMessageAndNothingElse) {
     EXPECT_EQ(t.Doc().stats.historyCount, 2);
     EXPECT_EQ(t.prompts.messages.size(), 1u);
     t.Trigger("viewStatistics");
-    t.Frame()->StatsDlg()->SelectTab(t.Frame()->StatsDlg()->ProgressTab());
-    EXPECT_FALSE(HasColour(t.Frame()->StatsDlg()->Progress()->Canvas(), qRgb(0x10, 0x40, 0xc0)));
+    t.Frame()->findChild<ui::CStatsDlg*>()->SelectTab(
+        t.Frame()->findChild<ui::CStatsDlg*>()->ProgressTab());
+    EXPECT_FALSE(HasColour(t.Frame()->findChild<ui::CStatsDlg*>()->Progress()->Canvas(),
+                           qRgb(0x10, 0x40, 0xc0)));
 }
 
 TEST(JournalFrame, SlowLettersDrillTakesTheJournalsSlowestLetters) {

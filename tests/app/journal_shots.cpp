@@ -49,9 +49,9 @@ int main(int argc, char** argv) {
     const int week[] = {6, 9, 0, 12, 8, 10, 7};  // turns on each of the last seven days
     for (int d = 6; d >= 0; --d) AddDay(journal, document, d, week[6 - d], 0.6 + 0.05 * (6 - d));
     t.Trigger("viewStatistics");
-    Shoot(t.Frame()->StatsDlg(), folder, "progreso_week.png");
+    Shoot(t.Frame()->findChild<ui::CStatsDlg*>(), folder, "progreso_week.png");
     for (int d = 150; d > 90; d -= 3) AddDay(journal, document, d, 5, (150 - d) / 120.0);
-    t.Frame()->StatsDlg()->RefreshGraph();
-    Shoot(t.Frame()->StatsDlg(), folder, "progreso_months.png");
+    t.Frame()->findChild<ui::CStatsDlg*>()->RefreshGraph();
+    Shoot(t.Frame()->findChild<ui::CStatsDlg*>(), folder, "progreso_months.png");
     return 0;
 }

@@ -14,6 +14,7 @@
 #include "tutor/dialogs/graph_wnd.h"
 #include "tutor/dialogs/stats_dlg.h"
 #include "core/app/strings.h"
+#include "tutor/app/status_panes.h"
 #include "tutor/stats/exercise_bar.h"
 
 namespace zav::testing {
@@ -51,7 +52,7 @@ TEST(TextFit, TheIdleTextFitsTheStatusBarAtTheUsualSizes) {
         EXPECT_LE(bar->fontMetrics().horizontalAdvance(idle), MessageRoom(*bar))
             << size.width() << "x" << size.height();
         // The caption keeps its whole text for the tooltip and the view's own drawing.
-        EXPECT_TRUE(t.Frame()->ExercisePaneText().startsWith(QStringLiteral("Ec 1: 'Di")));
+        EXPECT_TRUE(t.Frame()->findChild<ui::CStatusPanes*>()->ExerciseText().startsWith(QStringLiteral("Ec 1: 'Di")));
     }
 }
 
@@ -67,7 +68,7 @@ TEST(TextFit, EveryExerciseBarFigureFitsItsField) {
         {{0, 999999, "wwwwww", 255, 255, 0, 255}, 999},
         {{0, 600, "", 255, 0, 0, 51}, 1},  // 2550 lpm: beyond any typist, still shown whole
     };
-    ui::CExerciseBar* bar = t.Frame()->ExerciseBar();
+    ui::CExerciseBar* bar = t.Frame()->findChild<ui::CExerciseBar*>();
     for (const auto& c : cases) {
         t.Frame()->ShowTurnFigures(c.record, c.turn);
         for (QLineEdit* edit : bar->findChildren<QLineEdit*>()) {
@@ -97,7 +98,7 @@ TEST(TextFit, HistoryColumnsStayApart) {
     ASSERT_TRUE(t.Start());
     // Long, slow turns: five-digit durations and full percentages next to their headings.
     for (int i = 0; i < 3; ++i) t.Doc().AddTurn({0, 10642 + i, "xyz", 4, 4, 149, 1});
-    t.Frame()->Action(QStringLiteral("viewStatistics"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("viewStatistics"))->trigger();
     ui::CStatsDlg* stats = t.Frame()->StatsDlg();
     stats->SelectTab(0);
     stats->RefreshGraph();

@@ -7,10 +7,11 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "core/course/progress_file.h"
+#include "shared/user_settings.h"
 #include "tests/typing/tutor_fixture.h"
 #include "tutor/app/recent_files.h"
-#include "tutor/app/user_settings.h"
-#include "core/course/progress_file.h"
+#include "tutor/app/status_panes.h"
 
 namespace zav::testing {
 namespace {
@@ -33,9 +34,9 @@ TEST(TutorWindow, StartsUntitledWithTheDefaultCourse) {
     for (const char* name :
          {"fileNew", "fileOpen", "fileSave", "fileSaveAs", "loadCourse", "appExit", "appAbout",
           "report", "viewSettings", "viewFingers", "viewStatistics", "exerciseNext", "soundSwitch"})
-        EXPECT_TRUE(t.Frame()->Action(QString::fromLatin1(name))->isEnabled()) << name;
+        EXPECT_TRUE(t.Frame()->findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;
     EXPECT_EQ(t.Frame()->windowIcon().availableSizes().size(), 5) << "the program's icon";
-    EXPECT_EQ(t.Frame()->Action(QStringLiteral("helpTips"))->statusTip(),
+    EXPECT_EQ(t.Frame()->findChild<QAction*>(QStringLiteral("helpTips"))->statusTip(),
               QStringLiteral("Muestra consejos para este ejercicio"));
 }
 
@@ -80,19 +81,21 @@ TEST(TutorWindow, SaveOpenAndNewRoundTrip) {
     const QString file = t.Path("progreso.zav");
     t.prompts.files.push_back(t.Path("progreso"));  // the suffix comes from the dialog
     t.prompts.files.back() = file;
-    t.Frame()->Action(QStringLiteral("fileSave"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileSave"))->trigger();
     ASSERT_TRUE(QFile::exists(file));
     EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("progreso.zav - ZAVType"));
     EXPECT_FALSE(t.app->Documents().Modified());
     EXPECT_EQ(t.app->Recent().Files().value(0), file);
 
-    t.Frame()->Action(QStringLiteral("fileNew"))->trigger();  // not modified: no question
+    t.Frame()
+        ->findChild<QAction*>(QStringLiteral("fileNew"))
+        ->trigger();  // not modified: no question
     EXPECT_TRUE(t.prompts.questions.empty());
     EXPECT_EQ(t.Doc().stats.historyCount, 0);
     EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("Sin título - ZAVType"));
 
     t.prompts.files.push_back(file);
-    t.Frame()->Action(QStringLiteral("fileOpen"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileOpen"))->trigger();
     EXPECT_EQ(t.Doc().stats.historyCount, 1);
     EXPECT_EQ(t.Doc().stats.history[0].letters, 9);
     EXPECT_EQ(t.Doc().stats.letterCorrect[0xf1], 1);
@@ -100,7 +103,7 @@ TEST(TutorWindow, SaveOpenAndNewRoundTrip) {
     EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("progreso.zav - ZAVType"));
 
     // Saving again writes the same bytes the core encodes.
-    t.Frame()->Action(QStringLiteral("fileSave"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileSave"))->trigger();
     QFile saved(file);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
@@ -160,15 +163,15 @@ TEST(TutorWindow, WindowPlaceAndBarsAreKeptForTheNextRun) {
         TutorFixture t;
         ASSERT_TRUE(t.Start());
         t.Frame()->setGeometry(40, 50, 800, 500);
-        t.Frame()->ToolBar()->hide();
+        t.Frame()->findChild<QToolBar*>(QStringLiteral("toolBar"))->hide();
         placed = t.Frame()->geometry();
         EXPECT_TRUE(t.Frame()->close());
     }
     TutorFixture t;
     ASSERT_TRUE(t.Start());
     EXPECT_EQ(t.Frame()->size(), placed.size());
-    EXPECT_FALSE(t.Frame()->ToolBar()->isVisible());
-    EXPECT_FALSE(t.Frame()->Action(QStringLiteral("viewToolbar"))->isChecked());
+    EXPECT_FALSE(t.Frame()->findChild<QToolBar*>(QStringLiteral("toolBar"))->isVisible());
+    EXPECT_FALSE(t.Frame()->findChild<QAction*>(QStringLiteral("viewToolbar"))->isChecked());
     EXPECT_TRUE(t.Frame()->close());
     ui::UserSettings().remove(QStringLiteral("Settings"));  // later tests start afresh
 }
@@ -180,7 +183,7 @@ TEST(TutorWindow, SavePromptOnNewOpenAndExit) {
     ASSERT_TRUE(t.app->Documents().Modified());
 
     t.prompts.answers = {Answer::Cancel};
-    t.Frame()->Action(QStringLiteral("fileNew"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileNew"))->trigger();
     ASSERT_EQ(t.prompts.questions.size(), 1u);
     EXPECT_EQ(t.prompts.questions[0], QStringLiteral("¿Guardar cambios a Sin título?"));
     EXPECT_EQ(t.Engine().Position(), 2) << "cancel keeps the turn";
@@ -191,7 +194,7 @@ TEST(TutorWindow, SavePromptOnNewOpenAndExit) {
 
     t.prompts.answers = {Answer::Yes};
     t.prompts.files = {t.Path("saved.zav")};
-    t.Frame()->Action(QStringLiteral("fileNew"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileNew"))->trigger();
     EXPECT_TRUE(QFile::exists(t.Path("saved.zav")));
     EXPECT_EQ(t.Engine().Position(), 0);
     EXPECT_EQ(t.Doc().stats.letterCorrect['a'], 0);
@@ -199,7 +202,7 @@ TEST(TutorWindow, SavePromptOnNewOpenAndExit) {
     t.Type("as");
     t.prompts.answers = {Answer::No};
     t.prompts.files = {t.Path("saved.zav")};
-    t.Frame()->Action(QStringLiteral("fileOpen"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileOpen"))->trigger();
     EXPECT_EQ(t.Doc().stats.letterCorrect['a'], 1) << "the saved state, not the discarded one";
     EXPECT_TRUE(t.Frame()->close());
 }
@@ -235,7 +238,7 @@ TEST(TutorWindow, CourseThatCannotBeOpenedKeepsCourseAndDocument) {
 
     // "Cargar Curso" of a file removed meanwhile.
     t.prompts.files = {t.Path("borrado")};
-    t.Frame()->Action(QStringLiteral("loadCourse"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("loadCourse"))->trigger();
     ASSERT_EQ(t.prompts.messages.size(), 1u);
     EXPECT_TRUE(t.prompts.messages[0].contains(t.Path("borrado")));
     EXPECT_EQ(t.Doc().course.Path(), coursePath);
@@ -248,7 +251,7 @@ TEST(TutorWindow, CourseThatCannotBeOpenedKeepsCourseAndDocument) {
     WriteFile(t.Path("huerfano.zav"), EncodeProgress(other, t.Path("ido").toStdString()));
     t.prompts.answers = {Answer::No};
     t.prompts.files = {t.Path("huerfano.zav")};
-    t.Frame()->Action(QStringLiteral("fileOpen"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileOpen"))->trigger();
     ASSERT_EQ(t.prompts.messages.size(), 2u);
     EXPECT_TRUE(t.prompts.messages[1].contains(t.Path("ido")));
     EXPECT_EQ(t.Doc().stats.historyCount, 1);
@@ -257,9 +260,10 @@ TEST(TutorWindow, CourseThatCannotBeOpenedKeepsCourseAndDocument) {
     // A course that does exist loads, starts at its first exercise and marks the document.
     WriteFile(t.Path("nuevo"), "\tNuevo\nqq\n");
     t.prompts.files = {t.Path("nuevo")};
-    t.Frame()->Action(QStringLiteral("loadCourse"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("loadCourse"))->trigger();
     EXPECT_EQ(t.Engine().SourceLine(), "qq");
-    EXPECT_EQ(t.Frame()->ExercisePaneText(), QStringLiteral("Ec 1: 'Nuevo' 1 de 1"));
+    EXPECT_EQ(t.Frame()->findChild<ui::CStatusPanes*>()->ExerciseText(),
+              QStringLiteral("Ec 1: 'Nuevo' 1 de 1"));
 }
 
 // A course saved by an editor in UTF-8 reads as the letters it shows; a file that is no course
@@ -269,7 +273,7 @@ TEST(TutorWindow, Utf8CoursesLoadAndFilesThatAreNoCourseAreRefused) {
     ASSERT_TRUE(t.Start());
     WriteFile(t.Path("vocales"), "\tVocales\nmam\xc3\xa1 pap\xc3\xa1 caf\xc3\xa9\n");
     t.prompts.files = {t.Path("vocales")};
-    t.Frame()->Action(QStringLiteral("loadCourse"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("loadCourse"))->trigger();
     EXPECT_EQ(t.Engine().SourceLine(), "mam\xe1 pap\xe1 caf\xe9");
     t.Type("mam");
     EXPECT_EQ(t.Engine().Position(), 3);
@@ -280,7 +284,7 @@ TEST(TutorWindow, Utf8CoursesLoadAndFilesThatAreNoCourseAreRefused) {
                                               7));
     for (const QString& name : {QStringLiteral("vacio"), QStringLiteral("programa")}) {
         t.prompts.files = {t.Path(name)};
-        t.Frame()->Action(QStringLiteral("loadCourse"))->trigger();
+        t.Frame()->findChild<QAction*>(QStringLiteral("loadCourse"))->trigger();
         ASSERT_FALSE(t.prompts.messages.empty());
         EXPECT_TRUE(t.prompts.messages.back().contains(t.Path(name)))
             << t.prompts.messages.back().toStdString();
@@ -299,16 +303,16 @@ TEST(TutorWindow, RecentFilesAndDroppedFilesOpenDocuments) {
     ASSERT_TRUE(t.Start());
     for (const char* name : {"uno.zav", "dos.zav", "tres.zav", "cuatro.zav", "cinco&seis.zav"}) {
         t.prompts.files = {t.Path(QString::fromLatin1(name))};
-        t.Frame()->Action(QStringLiteral("fileSaveAs"))->trigger();
+        t.Frame()->findChild<QAction*>(QStringLiteral("fileSaveAs"))->trigger();
     }
     ui::CRecentFiles stored;
     stored.Load();
     EXPECT_EQ(stored.Files(), (QStringList{t.Path("cinco&seis.zav"), t.Path("cuatro.zav"),
                                            t.Path("tres.zav"), t.Path("dos.zav")}));
     // An "&" of a path is shown as it is, not taken for a mnemonic.
-    EXPECT_EQ(t.Frame()->Action(QStringLiteral("recentFile1"))->text(),
+    EXPECT_EQ(t.Frame()->findChild<QAction*>(QStringLiteral("recentFile1"))->text(),
               QStringLiteral("&1 ") + t.Path("cinco&&seis.zav"));
-    t.Frame()->Action(QStringLiteral("recentFile4"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("recentFile4"))->trigger();
     EXPECT_EQ(t.Frame()->windowTitle(), QStringLiteral("dos.zav - ZAVType"));
 
     QMimeData data;

@@ -23,10 +23,10 @@
 #include <vector>
 
 #include "core/port/messages.h"
-#include "shared/port.h"
 #include "core/port/string_codec.h"
+#include "shared/port.h"
 #include "tutor/app/main_frame.h"
-#include "tutor/app/prompts.h"
+#include "shared/prompts.h"
 #include "tutor/app/zavtype_app.h"
 #include "tutor/companion/add_on_missing_dlg.h"
 #include "tutor/companion/companions.h"
@@ -130,7 +130,7 @@ class CompanionFixture {
 
     ui::CCompanions& Companions() const { return *app->Companions(); }
     QAction* Action(const char* name) const {
-        return app->Frame()->Action(QString::fromLatin1(name));
+        return app->Frame()->findChild<QAction*>(QString::fromLatin1(name));
     }
     bool HelpChecked() const { return Action("helpIndex")->isChecked(); }
     port::PortId HelpId() const { return Companions().Link().HelpId(); }

@@ -60,12 +60,13 @@ TEST(DocumentTest, NewTakesTheSettingsAndKeepsThePracticeLetters) {
 }
 
 TEST(DocumentTest, SoundIsOnOnlyWhenAudioIsOne) {
-    for (const auto& [audio, on] : {std::pair{1, true}, {0, false}, {-1, false}}) {
+    for (const auto& [audio, on] :
+         {std::pair{AudioMode::On, true}, {AudioMode::Off, false}, {AudioMode::Disabled, false}}) {
         CConfig config;
         config.audio = audio;
         CZAVTypeDoc doc;
         doc.ApplyNew(config);
-        EXPECT_EQ(doc.soundOn, on) << audio;
+        EXPECT_EQ(doc.soundOn, on) << static_cast<int>(audio);
     }
 }
 

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "core/help/page_table.h"
 #include "core/app/config.h"
 #include "core/course/course.h"
 #include "core/fingers/finger_layout.h"
+#include "core/help/page_table.h"
 
 namespace fs = std::filesystem;
 
@@ -219,7 +219,7 @@ TEST(ShippedConfig, EveryLineIsAKnownSettingThatTakesEffect) {
     EXPECT_EQ(config.auto_type, 1);
     EXPECT_EQ(config.auto_num, 2);
     EXPECT_EQ(config.ok_thresh, 1);
-    EXPECT_EQ(config.audio, 1);
+    EXPECT_EQ(config.audio, zav::AudioMode::On);
     EXPECT_TRUE(config.auto_check);
     EXPECT_TRUE(config.cursor_shape);
     EXPECT_EQ(config.affiliation, "");

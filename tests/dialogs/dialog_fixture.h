@@ -8,7 +8,7 @@
 #include <QTest>
 #include <algorithm>
 
-#include "tutor/app/prompts.h"
+#include "shared/prompts.h"
 
 namespace zav::ui {
 

@@ -2,9 +2,9 @@
 // and a file that another tutor changed under it.
 #include <gtest/gtest.h>
 
-#include "tests/typing/tutor_fixture.h"
 #include "core/course/progress_file.h"
 #include "core/course/textfile.h"
+#include "tests/typing/tutor_fixture.h"
 
 namespace zav::testing {
 namespace {
@@ -23,7 +23,7 @@ void TypeATurn(TutorFixture& t) {
 
 void SaveAs(TutorFixture& t, const QString& file) {
     t.prompts.files = {file};
-    t.Frame()->Action(QStringLiteral("fileSaveAs"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileSaveAs"))->trigger();
     ASSERT_FALSE(t.app->Documents().Modified());
 }
 
@@ -42,7 +42,7 @@ TEST(OpenSaveRules, SavingOverAFileChangedOnDiskAsksFirst) {
 
     TypeATurn(t);
     t.prompts.answers = {Answer::No};
-    t.Frame()->Action(QStringLiteral("fileSave"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileSave"))->trigger();
     ASSERT_EQ(t.prompts.questions.size(), 1u);
     EXPECT_TRUE(t.prompts.questions[0].contains(QStringLiteral("mine.zav")));
     EXPECT_TRUE(t.prompts.questions[0].contains(QStringLiteral("¿Sobrescribir")));
@@ -50,13 +50,13 @@ TEST(OpenSaveRules, SavingOverAFileChangedOnDiskAsksFirst) {
     EXPECT_TRUE(t.app->Documents().Modified()) << "ours wait to be saved";
 
     t.prompts.answers = {Answer::Yes};
-    t.Frame()->Action(QStringLiteral("fileSave"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileSave"))->trigger();
     EXPECT_EQ(ReadBinaryFile(file.toStdString()), EncodeProgress(t.Doc(), t.Doc().course.Path()));
     EXPECT_FALSE(t.app->Documents().Modified());
 
     // Our own saves change the file without a question.
     TypeATurn(t);
-    t.Frame()->Action(QStringLiteral("fileSave"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileSave"))->trigger();
     EXPECT_EQ(t.prompts.questions.size(), 2u);
     EXPECT_FALSE(t.app->Documents().Modified());
 }
@@ -69,7 +69,7 @@ TEST(OpenSaveRules, OpeningTheDocumentsOwnFileKeepsTheStateInMemory) {
     const std::string inMemory = EncodeProgress(t.Doc(), t.Doc().course.Path());
 
     t.prompts.files = {t.Path("./mine.zav")};
-    t.Frame()->Action(QStringLiteral("fileOpen"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileOpen"))->trigger();
     EXPECT_TRUE(t.prompts.questions.empty()) << "nothing to ask: nothing is opened";
     EXPECT_TRUE(t.app->Documents().Modified());
     EXPECT_EQ(EncodeProgress(t.Doc(), t.Doc().course.Path()), inMemory);
@@ -88,7 +88,7 @@ TEST(OpenSaveRules, OpenKeepsTheThresholdAndFitsTheFile) {
     WriteFile(t.Path("old.zav"), EncodeProgress(stored, t.Path("Courses/Default").toStdString()));
 
     t.prompts.files = {t.Path("old.zav")};
-    t.Frame()->Action(QStringLiteral("fileOpen"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileOpen"))->trigger();
     ASSERT_TRUE(t.prompts.messages.empty());
     EXPECT_EQ(t.Doc().okThreshold, 4);
     EXPECT_EQ(t.Doc().exercise, 1) << "the last exercise of the course";

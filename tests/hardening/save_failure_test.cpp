@@ -2,11 +2,11 @@
 // and the progress in memory stays as it was, ready to be saved somewhere else.
 #include <gtest/gtest.h>
 
-#include "tests/typing/tutor_fixture.h"
-#include "tutor/app/recent_files.h"
+#include "core/app/strings.h"
 #include "core/course/progress_file.h"
 #include "core/course/textfile.h"
-#include "core/app/strings.h"
+#include "tests/typing/tutor_fixture.h"
+#include "tutor/app/recent_files.h"
 
 namespace zav::testing {
 namespace {
@@ -44,7 +44,7 @@ TEST(SaveFailure, FailedSavesAreReportedAndTheProgressIsKept) {
     for (const Case& c : cases) {
         t.prompts.messages.clear();
         t.prompts.files = {c.file};
-        t.Frame()->Action(QStringLiteral("fileSaveAs"))->trigger();
+        t.Frame()->findChild<QAction*>(QStringLiteral("fileSaveAs"))->trigger();
         ASSERT_EQ(t.prompts.messages.size(), 1u) << c.what;
         EXPECT_EQ(t.prompts.messages[0], QString::fromLatin1(text::kCannotSaveDocument)) << c.what;
         EXPECT_TRUE(t.app->Documents().Modified()) << c.what;
@@ -57,7 +57,7 @@ TEST(SaveFailure, FailedSavesAreReportedAndTheProgressIsKept) {
 
     // The same progress then saves where it can, whole.
     t.prompts.files = {t.Path("mine.zav")};
-    t.Frame()->Action(QStringLiteral("fileSaveAs"))->trigger();
+    t.Frame()->findChild<QAction*>(QStringLiteral("fileSaveAs"))->trigger();
     EXPECT_FALSE(t.app->Documents().Modified());
     EXPECT_EQ(ReadBinaryFile(t.Path("mine.zav").toStdString()), progress);
 }
@@ -72,7 +72,7 @@ TEST(SaveFailure, FilesThatCannotBeOpenedLeaveTheDocumentAsItWas) {
         t.prompts.messages.clear();
         t.prompts.answers = {Answer::No};  // keep it unsaved: only the failed open may act
         t.prompts.files = {file};
-        t.Frame()->Action(QStringLiteral("fileOpen"))->trigger();
+        t.Frame()->findChild<QAction*>(QStringLiteral("fileOpen"))->trigger();
         ASSERT_EQ(t.prompts.messages.size(), 1u) << file.toStdString();
         EXPECT_EQ(t.prompts.messages[0], QString::fromLatin1(text::kCannotOpenDocument));
         EXPECT_EQ(EncodeProgress(t.Doc(), t.Doc().course.Path()), progress);

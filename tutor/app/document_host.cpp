@@ -3,12 +3,12 @@
 #include <QFileInfo>
 #include <limits>
 
-#include "tutor/app/prompts.h"
-#include "shared/qt_text.h"
-#include "tutor/app/recent_files.h"
-#include "core/course/progress_file.h"
 #include "core/app/course_strings.h"
 #include "core/app/strings.h"
+#include "core/course/progress_file.h"
+#include "shared/prompts.h"
+#include "shared/qt_text.h"
+#include "tutor/app/recent_files.h"
 
 namespace zav::ui {
 

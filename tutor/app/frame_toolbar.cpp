@@ -5,41 +5,42 @@
 #include <QMainWindow>
 #include <QToolBar>
 
-#include "shared/qt_text.h"
 #include "core/app/strings.h"
+#include "shared/qt_text.h"
+#include "tutor/app/frame_actions.h"
 
 namespace zav::ui {
 namespace {
 
 struct Command {
-    const char* name;       // the action's object name; null marks a gap in the toolbar
-    const char* prompt;     // status-bar text, then after a line break the tooltip
-    const char* themeIcon;  // null: no button
+    QAction* FrameActions::*action;  // null marks a gap in the toolbar
+    const char* prompt;              // status-bar text, then after a line break the tooltip
+    const char* themeIcon;           // null: no button
     const char* fallback;
 };
 
 // The toolbar's buttons in their order, then the commands that only have a prompt.
 constexpr Command kCommands[] = {
-    {"exercisePrevious", text::kPromptPrevious, "go-previous", "previous"},
-    {"exerciseRestart", text::kPromptRestart, "view-refresh", "restart"},
-    {"exerciseNext", text::kPromptNext, "go-next", "next"},
-    {"exerciseJump", text::kPromptJump, "go-jump", "jump"},
-    {"exercisePractice", text::kPromptPractice, "input-keyboard", "practice"},
+    {&FrameActions::exercisePrevious, text::kPromptPrevious, "go-previous", "previous"},
+    {&FrameActions::exerciseRestart, text::kPromptRestart, "view-refresh", "restart"},
+    {&FrameActions::exerciseNext, text::kPromptNext, "go-next", "next"},
+    {&FrameActions::exerciseJump, text::kPromptJump, "go-jump", "jump"},
+    {&FrameActions::exercisePractice, text::kPromptPractice, "input-keyboard", "practice"},
     {nullptr, nullptr, nullptr, nullptr},
-    {"autoAdvance", text::kPromptAutoAdvance, "media-skip-forward", "auto"},
-    {"viewStatistics", text::kPromptStatistics, "x-office-spreadsheet", "stats"},
-    {"soundSwitch", text::kPromptSound, "audio-volume-high", "sound"},
+    {&FrameActions::autoAdvance, text::kPromptAutoAdvance, "media-skip-forward", "auto"},
+    {&FrameActions::viewStatistics, text::kPromptStatistics, "x-office-spreadsheet", "stats"},
+    {&FrameActions::soundSwitch, text::kPromptSound, "audio-volume-high", "sound"},
     {nullptr, nullptr, nullptr, nullptr},
-    {"fileOpen", text::kPromptOpen, "document-open", "open"},
-    {"fileNew", text::kPromptNew, "document-new", "new"},
-    {"fileSave", text::kPromptSave, "document-save", "save"},
+    {&FrameActions::fileOpen, text::kPromptOpen, "document-open", "open"},
+    {&FrameActions::fileNew, text::kPromptNew, "document-new", "new"},
+    {&FrameActions::fileSave, text::kPromptSave, "document-save", "save"},
     {nullptr, nullptr, nullptr, nullptr},
-    {"drillPlus", text::kPromptDrillPlus, "applications-education", "drillplus"},
-    {"helpIndex", text::kPromptHelp, "help-contents", "help"},
-    {"report", text::kPromptReport, nullptr, nullptr},
-    {"viewSettings", text::kPromptSettings, nullptr, nullptr},
-    {"viewFingers", text::kPromptFingers, nullptr, nullptr},
-    {"helpTips", text::kPromptTips, nullptr, nullptr},
+    {&FrameActions::drillPlus, text::kPromptDrillPlus, "applications-education", "drillplus"},
+    {&FrameActions::helpIndex, text::kPromptHelp, "help-contents", "help"},
+    {&FrameActions::report, text::kPromptReport, nullptr, nullptr},
+    {&FrameActions::viewSettings, text::kPromptSettings, nullptr, nullptr},
+    {&FrameActions::viewFingers, text::kPromptFingers, nullptr, nullptr},
+    {&FrameActions::helpTips, text::kPromptTips, nullptr, nullptr},
 };
 
 void SetPrompt(QAction* action, const char* prompt) {
@@ -57,8 +58,7 @@ QIcon ToolIcon(const char* themeName, const char* fallback) {
                             QIcon(QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(fallback))));
 }
 
-QToolBar* CreateFrameToolBar(QMainWindow& frame,
-                             const std::function<QAction*(const QString&)>& action) {
+QToolBar* CreateFrameToolBar(QMainWindow& frame, const FrameActions& actions) {
     auto* bar = new QToolBar(&frame);
     bar->setObjectName(QStringLiteral("toolBar"));
     bar->setMovable(true);
@@ -66,12 +66,12 @@ QToolBar* CreateFrameToolBar(QMainWindow& frame,
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     bool gapPending = false;
     for (const Command& command : kCommands) {
-        if (!command.name) {
+        if (!command.action) {
             gapPending = true;
             continue;
         }
-        QAction* found = action(QString::fromLatin1(command.name));
-        if (!found) continue;
+        QAction* found = actions.*command.action;
+        if (!found) continue;  // a command this desktop does not have
         SetPrompt(found, command.prompt);
         if (!command.themeIcon) continue;
         if (gapPending && !bar->actions().isEmpty()) bar->addSeparator();

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "tutor/app/prompts.h"
+#include "core/app/strings.h"
+#include "shared/prompts.h"
 #include "shared/qt_text.h"
 #include "tutor/app/zavtype_app.h"
-#include "core/app/strings.h"
 
 namespace {
 

@@ -13,19 +13,19 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "tutor/app/about_dlg.h"
-#include "tutor/app/frame_toolbar.h"
-#include "tutor/app/prompts.h"
+#include "core/app/strings.h"
+#include "shared/about_dlg.h"
+#include "shared/prompts.h"
 #include "shared/qt_text.h"
+#include "shared/user_settings.h"
+#include "tutor/app/frame_toolbar.h"
 #include "tutor/app/recent_files.h"
 #include "tutor/app/status_panes.h"
-#include "tutor/app/user_settings.h"
 #include "tutor/dialogs/finger_dlg.h"
 #include "tutor/dialogs/jump_dlg.h"
 #include "tutor/dialogs/settings_dlg.h"
 #include "tutor/dialogs/stats_dlg.h"
 #include "tutor/keyboard/keyboard_dock.h"
-#include "core/app/strings.h"
 #include "tutor/stats/exercise_bar.h"
 #include "tutor/stats/journal_link.h"
 #include "tutor/stats/letters_bar.h"
@@ -63,8 +63,7 @@ CMainFrame::CMainFrame(const CConfig& config, CDocumentHost& documents, CPrompts
     // Room for the keyboard under the exercise, readable whole.
     resize(730, 620);
     setAcceptDrops(true);
-    view_ = new CZAVTypeView(config_, documents_.Document(), this);
-    view_->SetHost(this);
+    view_ = new CZAVTypeView(config_, documents_.Document(), *this, this);
     setCentralWidget(view_);
     CreateMenus();
     CreateBars();
@@ -75,107 +74,101 @@ CMainFrame::CMainFrame(const CConfig& config, CDocumentHost& documents, CPrompts
 }
 
 CMainFrame::~CMainFrame() {
-    // The view outlives this body; its focus leaving as the window goes must not reach the frame.
-    view_->SetHost(nullptr);
+    // The view goes first: its focus leaving as the window goes must not reach a half-destroyed
+    // frame.
+    delete view_;
     documents_.SetViews(nullptr);
     prompts_.SetParent(nullptr);
 }
 
-QAction* CMainFrame::AddAction(QMenu* menu, const char* text, const char* name, bool enabled) {
+QAction* CMainFrame::AddAction(QMenu* menu, const char* text, const char* name) {
     QAction* action = menu->addAction(FromCp1252(text));
     action->setObjectName(QString::fromLatin1(name));
-    action->setEnabled(enabled);
     // A shortcut the menu shows is one that works.
     const QString shown = action->text().section(QLatin1Char('\t'), 1);
     if (!shown.isEmpty()) action->setShortcut(QKeySequence(shown));
     return action;
 }
 
+QAction* CMainFrame::AddAction(QMenu* menu, const char* text, const char* name,
+                               void (CMainFrame::*handler)()) {
+    QAction* action = AddAction(menu, text, name);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
 void CMainFrame::CreateMenus() {
+    FrameActions& a = actions_;
     fileMenu_ = menuBar()->addMenu(FromCp1252(text::kMenuFile));
-    connect(AddAction(fileMenu_, text::kMenuNew, "fileNew", true), &QAction::triggered, this,
-            &CMainFrame::OnFileNew);
-    connect(AddAction(fileMenu_, text::kMenuOpen, "fileOpen", true), &QAction::triggered, this,
-            &CMainFrame::OnFileOpen);
-    connect(AddAction(fileMenu_, text::kMenuSave, "fileSave", true), &QAction::triggered, this,
-            &CMainFrame::OnFileSave);
-    connect(AddAction(fileMenu_, text::kMenuSaveAs, "fileSaveAs", true), &QAction::triggered, this,
-            &CMainFrame::OnFileSaveAs);
+    a.fileNew = AddAction(fileMenu_, text::kMenuNew, "fileNew", &CMainFrame::OnFileNew);
+    a.fileOpen = AddAction(fileMenu_, text::kMenuOpen, "fileOpen", &CMainFrame::OnFileOpen);
+    a.fileSave = AddAction(fileMenu_, text::kMenuSave, "fileSave", &CMainFrame::OnFileSave);
+    a.fileSaveAs = AddAction(fileMenu_, text::kMenuSaveAs, "fileSaveAs", &CMainFrame::OnFileSaveAs);
     fileMenu_->addSeparator();
-    connect(AddAction(fileMenu_, text::kMenuLoadCourse, "loadCourse", true), &QAction::triggered,
-            this, &CMainFrame::OnLoadCourse);
-    connect(AddAction(fileMenu_, text::kMenuReport, "report", true), &QAction::triggered, this,
-            &CMainFrame::OnReport);
+    a.loadCourse =
+        AddAction(fileMenu_, text::kMenuLoadCourse, "loadCourse", &CMainFrame::OnLoadCourse);
+    a.report = AddAction(fileMenu_, text::kMenuReport, "report", &CMainFrame::OnReport);
     recentSeparator_ = fileMenu_->addSeparator();
     exitSeparator_ = fileMenu_->addSeparator();
-    connect(AddAction(fileMenu_, text::kMenuExit, "appExit", true), &QAction::triggered, this,
-            &CMainFrame::OnAppExit);
+    a.appExit = AddAction(fileMenu_, text::kMenuExit, "appExit", &CMainFrame::OnAppExit);
     RebuildRecentMenu();
 
     QMenu* view = menuBar()->addMenu(FromCp1252(text::kMenuView));
-    QAction* toolBar = AddAction(view, text::kMenuToolbar, "viewToolbar", true);
-    QAction* statusBar = AddAction(view, text::kMenuStatusBar, "viewStatusBar", true);
-    for (QAction* bar : {toolBar, statusBar}) {
+    a.viewToolbar = AddAction(view, text::kMenuToolbar, "viewToolbar");
+    a.viewStatusBar = AddAction(view, text::kMenuStatusBar, "viewStatusBar");
+    for (QAction* bar : {a.viewToolbar, a.viewStatusBar}) {
         bar->setCheckable(true);
         bar->setChecked(true);
     }
-    connect(toolBar, &QAction::triggered, this, &CMainFrame::OnViewToolBar);
-    connect(statusBar, &QAction::triggered, this, &CMainFrame::OnViewStatusBar);
-    AddAction(view, text::kMenuSettings, "viewSettings", false);
-    AddAction(view, text::kMenuFingers, "viewFingers", false)->setCheckable(true);
-    AddAction(view, text::kMenuStatistics, "viewStatistics", false);
-    Connect("viewSettings", &CMainFrame::OnViewSettings);
-    Connect("viewFingers", &CMainFrame::OnViewFingers);
-    Connect("viewStatistics", &CMainFrame::OnViewStatistics);
+    connect(a.viewToolbar, &QAction::triggered, this, &CMainFrame::OnViewToolBar);
+    connect(a.viewStatusBar, &QAction::triggered, this, &CMainFrame::OnViewStatusBar);
+    a.viewSettings =
+        AddAction(view, text::kMenuSettings, "viewSettings", &CMainFrame::OnViewSettings);
+    a.viewFingers = AddAction(view, text::kMenuFingers, "viewFingers", &CMainFrame::OnViewFingers);
+    a.viewFingers->setCheckable(true);
+    a.viewStatistics =
+        AddAction(view, text::kMenuStatistics, "viewStatistics", &CMainFrame::OnViewStatistics);
 
     QMenu* exercise = menuBar()->addMenu(FromCp1252(text::kMenuExercise));
-    AddAction(exercise, text::kMenuPrevious, "exercisePrevious", false);
-    AddAction(exercise, text::kMenuNext, "exerciseNext", false);
-    AddAction(exercise, text::kMenuRestart, "exerciseRestart", false);
-    AddAction(exercise, text::kMenuJump, "exerciseJump", false);
-    AddAction(exercise, text::kMenuPractice, "exercisePractice", false);
+    a.exercisePrevious =
+        AddAction(exercise, text::kMenuPrevious, "exercisePrevious", &CMainFrame::OnPrevious);
+    a.exerciseNext = AddAction(exercise, text::kMenuNext, "exerciseNext", &CMainFrame::OnNext);
+    a.exerciseRestart =
+        AddAction(exercise, text::kMenuRestart, "exerciseRestart", &CMainFrame::OnRestart);
+    a.exerciseJump = AddAction(exercise, text::kMenuJump, "exerciseJump", &CMainFrame::OnJump);
+    a.exercisePractice =
+        AddAction(exercise, text::kMenuPractice, "exercisePractice", &CMainFrame::OnPractice);
     exercise->addSeparator();
-    AddAction(exercise, text::kMenuAutoAdvance, "autoAdvance", false)->setCheckable(true);
-    Connect("exercisePrevious", &CMainFrame::OnPrevious);
-    Connect("exerciseNext", &CMainFrame::OnNext);
-    Connect("exerciseRestart", &CMainFrame::OnRestart);
-    Connect("exerciseJump", &CMainFrame::OnJump);
-    Connect("exercisePractice", &CMainFrame::OnPractice);
-    Connect("autoAdvance", &CMainFrame::OnAutoAdvance);
+    a.autoAdvance =
+        AddAction(exercise, text::kMenuAutoAdvance, "autoAdvance", &CMainFrame::OnAutoAdvance);
+    a.autoAdvance->setCheckable(true);
     // The sound switch has a toolbar button only; it is off limits while "audio" is "disable".
-    auto* sound = new QAction(this);
-    sound->setObjectName(QStringLiteral("soundSwitch"));
-    sound->setCheckable(true);
-    sound->setEnabled(config_.audio > -1);
-    connect(sound, &QAction::triggered, this, &CMainFrame::OnSoundSwitch);
-    // The toolbar of an English-speaking user also starts the add-on; the companions connect
-    // the button when they attach.
+    a.soundSwitch = new QAction(this);
+    a.soundSwitch->setObjectName(QStringLiteral("soundSwitch"));
+    a.soundSwitch->setCheckable(true);
+    a.soundSwitch->setEnabled(config_.audio != AudioMode::Disabled);
+    connect(a.soundSwitch, &QAction::triggered, this, &CMainFrame::OnSoundSwitch);
+    // The toolbar of an English-speaking user also starts the add-on.
     if (QLocale().language() == QLocale::English) {
-        auto* drillPlus = new QAction(this);
-        drillPlus->setObjectName(QStringLiteral("drillPlus"));
-        drillPlus->setEnabled(false);
+        a.drillPlus = new QAction(this);
+        a.drillPlus->setObjectName(QStringLiteral("drillPlus"));
     }
 
     QMenu* improve = menuBar()->addMenu(FromCp1252(text::kMenuImprove));
-    AddAction(improve, text::kMenuAboutDrillPlus, "aboutDrillPlus", false);
-
+    a.aboutDrillPlus = AddAction(improve, text::kMenuAboutDrillPlus, "aboutDrillPlus");
     QMenu* help = menuBar()->addMenu(FromCp1252(text::kMenuHelp));
-    AddAction(help, text::kMenuHelpPage, "helpIndex", false);
-    AddAction(help, text::kMenuTips, "helpTips", false);
-    connect(AddAction(help, text::kMenuAbout, "appAbout", true), &QAction::triggered, this,
-            &CMainFrame::OnAppAbout);
-    AddAction(help, text::kMenuWebSite, "webSite", false);
-}
-
-void CMainFrame::Connect(const char* name, void (CMainFrame::*handler)()) {
-    QAction* action = Action(QString::fromLatin1(name));
-    action->setEnabled(true);
-    connect(action, &QAction::triggered, this, handler);
+    a.helpIndex = AddAction(help, text::kMenuHelpPage, "helpIndex");
+    a.helpTips = AddAction(help, text::kMenuTips, "helpTips");
+    a.appAbout = AddAction(help, text::kMenuAbout, "appAbout", &CMainFrame::OnAppAbout);
+    a.webSite = AddAction(help, text::kMenuWebSite, "webSite");
+    // The companions' commands work once the companions attach and connect them.
+    for (QAction* companion : {a.drillPlus, a.aboutDrillPlus, a.helpIndex, a.helpTips, a.webSite})
+        if (companion) companion->setEnabled(false);
 }
 
 // The toolbar, the status bar and the two bars docked at the bottom, letters bar lowest.
 void CMainFrame::CreateBars() {
-    toolBar_ = CreateFrameToolBar(*this, [this](const QString& name) { return Action(name); });
+    toolBar_ = CreateFrameToolBar(*this, actions_);
     panes_ = new CStatusPanes(statusBar(), CStatusPanes::PlatformReportsLocks());
     lettersBar_ = new CLettersBar(this);
     exerciseBar_ = new CExerciseBar(this);
@@ -183,7 +176,7 @@ void CMainFrame::CreateBars() {
     keyboardDock_ = new CKeyboardDock(this);
     addDockWidget(Qt::BottomDockWidgetArea, keyboardDock_, Qt::Vertical);
     keyboardDock_->WatchKeys(view_);
-    keyboardDock_->AddToMenu(Action(QStringLiteral("viewStatistics")));
+    keyboardDock_->AddToMenu(actions_.viewStatistics);
     addDockWidget(Qt::BottomDockWidgetArea, exerciseBar_, Qt::Vertical);
     addDockWidget(Qt::BottomDockWidgetArea, lettersBar_, Qt::Vertical);
     // Titled, so that the bars' context menu and a floating bar name them; the "Ver" check marks
@@ -193,7 +186,7 @@ void CMainFrame::CreateBars() {
     lettersBar_->setWindowTitle(FromCp1252(text::kLettersBarTitle));
     exerciseBar_->setObjectName(QStringLiteral("exerciseBar"));
     lettersBar_->setObjectName(QStringLiteral("lettersBar"));
-    connect(toolBar_->toggleViewAction(), &QAction::toggled, Action(QStringLiteral("viewToolbar")),
+    connect(toolBar_->toggleViewAction(), &QAction::toggled, actions_.viewToolbar,
             &QAction::setChecked);
 }
 
@@ -255,7 +248,7 @@ bool CMainFrame::Create() {
         screen())
         resize(size().boundedTo(screen()->availableGeometry().size()));
     restoreState(store.value(QStringLiteral("Settings/WindowState")).toByteArray());
-    Action(QStringLiteral("viewToolbar"))->setChecked(!toolBar_->isHidden());
+    actions_.viewToolbar->setChecked(!toolBar_->isHidden());
     return true;
 }
 
@@ -267,10 +260,9 @@ void CMainFrame::RebuildRecentMenu() {
     recentActions_.clear();
     const QStringList& files = recent_.Files();
     for (int i = 0; i < files.size(); ++i) {
-        auto* action =
-            new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-                            QString(files.at(i)).replace(QLatin1Char('&'), QStringLiteral("&&"))),
-                        this);
+        const QString file = QString(files.at(i)).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* action = new QAction(this);
+        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(file));
         action->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));
         connect(action, &QAction::triggered, this, [this, i] { OnRecentFile(i); });
         fileMenu_->insertAction(exitSeparator_, action);
@@ -279,25 +271,27 @@ void CMainFrame::RebuildRecentMenu() {
     exitSeparator_->setVisible(!files.isEmpty());
 }
 
-QAction* CMainFrame::Action(const QString& objectName) const {
-    return findChild<QAction*>(objectName);
+void CMainFrame::StopSound() {
+    view_->Sounds().StopAll();
 }
 
-QString CMainFrame::ExerciseBarText() const {
-    return exerciseBar_->Summary();
+void CMainFrame::PlaySound(Sound sound) {
+    view_->Sounds().Play(sound);
 }
-QString CMainFrame::LettersBarText() const {
-    return QStringLiteral("Bien %1  Mal %2").arg(lettersBar_->Good(), lettersBar_->Bad());
+
+void CMainFrame::Redraw(bool full) {
+    view_->DrawExercise(full);
 }
-QString CMainFrame::ExercisePaneText() const {
-    return panes_->ExerciseText();
+
+void CMainFrame::StartTimer() {
+    view_->SetTicking(true);
 }
-QString CMainFrame::AutoPaneText() const {
-    return panes_->AutoText();
+
+void CMainFrame::StopTimer() {
+    view_->SetTicking(false);
 }
 
 void CMainFrame::ShowErrorLevel(int errors) {
-    errorLevel_ = errors;
     keyboardDock_->AfterCharacter(view_->Engine());
     exerciseBar_->ShowLargeDisc(ErrorLevelDisc(errors, documents_.Document().okThreshold));
 }
@@ -306,7 +300,7 @@ void CMainFrame::ShowTurnFigures(const CTurnRecord& record, int turnNumber) {
     exerciseBar_->ShowFigures(FormatTurnFigures(record, turnNumber));
 }
 
-void CMainFrame::ShowTurnDiscs(const std::array<int, 10>& history) {
+void CMainFrame::ShowTurnDiscs(const TurnHistory& history) {
     exerciseBar_->ShowSmallDiscs(TurnDiscs(history, documents_.Document().okThreshold));
 }
 
@@ -319,6 +313,8 @@ void CMainFrame::ClearTurnFigures(int turnNumber) {
 
 void CMainFrame::ShowLetterLists(const std::string& good, const std::string& bad) {
     lettersBar_->ShowLists(FromCp1252(good), FromCp1252(bad));
+    // The lists come at the start of every turn, after the engine set the exercise caption.
+    UpdateStatusPanes();
 }
 
 void CMainFrame::ShowFingerFor(char next) {
@@ -340,14 +336,14 @@ void CMainFrame::MarkModified() {
 
 void CMainFrame::UpdateStatusPanes() {
     panes_->SetExercise(view_->StatusText());
-    panes_->SetAuto(documents_.Document().autoAdvance == 1);
+    panes_->SetAuto(documents_.Document().autoAdvance != 0);
 }
 
 void CMainFrame::UpdateCommandStates() {
     const CZAVTypeDoc& doc = documents_.Document();
-    Action(QStringLiteral("autoAdvance"))->setChecked(doc.autoAdvance == 1);
-    Action(QStringLiteral("soundSwitch"))->setChecked(doc.soundOn);
-    Action(QStringLiteral("viewFingers"))->setChecked(fingerGuideShown_);
+    actions_.autoAdvance->setChecked(doc.autoAdvance != 0);
+    actions_.soundSwitch->setChecked(doc.soundOn);
+    actions_.viewFingers->setChecked(fingerGuideShown_);
     UpdateStatusPanes();
 }
 
@@ -417,7 +413,10 @@ void CMainFrame::OnAppExit() {
 }
 
 void CMainFrame::OnAppAbout() {
-    CAboutDlg dialog(this);
+    CAboutDlg dialog(
+        {QStringLiteral("Acerca de ZAVType"), QStringLiteral("ZAVType Version 1.40-es"),
+         QStringLiteral("Para recibir instrucciones y consejos, seleccione \"Ayuda\"")},
+        this);
     dialog.exec();
 }
 

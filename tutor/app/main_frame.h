@@ -8,8 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "core/typing/typing_engine.h"
 #include "tutor/app/document_host.h"
-#include "tutor/typing/view_host.h"
+#include "tutor/app/frame_actions.h"
 
 class QMenu;
 class QAction;
@@ -34,7 +35,7 @@ class CStatsDlg;
 class CStatusPanes;
 class CZAVTypeView;
 
-class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
+class CMainFrame : public QMainWindow, public ITypingListener, public IDocumentViews {
     Q_OBJECT
 
   public:
@@ -47,40 +48,29 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     bool Create();
 
     CZAVTypeView* View() const { return view_; }
-    QAction* Action(const QString& objectName) const;
-    CExerciseBar* ExerciseBar() const { return exerciseBar_; }
-    CLettersBar* LettersBar() const { return lettersBar_; }
-    CStatusPanes* StatusPanes() const { return panes_; }
-    QToolBar* ToolBar() const { return toolBar_; }
-    CFingerDlg* FingerDlg() const { return fingerDlg_; }
+    const FrameActions& Actions() const { return actions_; }
     // The jump and statistics dialogs are made the first time they are asked for: nothing of
     // them is in the first window, and the statistics dialog's heat map is costly to build.
     CJumpDlg* JumpDlg();
-    CSettingsDlg* SettingsDlg() const { return settingsDlg_; }
     CStatsDlg* StatsDlg();
     CJournalLink& Journal() const { return *journal_; }
-    CKeyboardDock* KeyboardDock() const { return keyboardDock_; }
-    bool FingerGuideShown() const { return fingerGuideShown_; }
-    // The bars' texts at a glance.
-    QString ExerciseBarText() const;
-    QString LettersBarText() const;
-    QString ExercisePaneText() const;
-    QString AutoPaneText() const;
-    // The error count of the last ShowErrorLevel.
-    int ErrorLevel() const { return errorLevel_; }
 
-    // IViewHost
+    // ITypingListener: what the view's typing engine reports, shown by the view and the bars.
+    void StopSound() override;
+    void PlaySound(Sound sound) override;
     void ShowErrorLevel(int errors) override;
     void ShowTurnFigures(const CTurnRecord& record, int turnNumber) override;
-    void ShowTurnDiscs(const std::array<int, 10>& history) override;
+    void ShowTurnDiscs(const TurnHistory& history) override;
     void ClearTurnFigures(int turnNumber) override;
     void ShowLetterLists(const std::string& good, const std::string& bad) override;
     void ShowFingerFor(char next) override;
+    void Redraw(bool full) override;
+    void StartTimer() override;
+    void StopTimer() override;
     void RefreshGraph() override;
     void TurnRecorded(const CTurnRecord& record, const CKeyTimes& keys) override;
+    bool AskAutoAdvance() override;
     void MarkModified() override;
-    void UpdateStatusPanes() override;
-    bool ConfirmAdvance() override;
     void PostExerciseHelp(int exercise) override {
         if (exerciseHelp_) exerciseHelp_(exercise);
     }
@@ -130,11 +120,15 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     void CreateBars();
     void CreateDialogs();
     void RebuildRecentMenu();
-    QAction* AddAction(QMenu* menu, const char* text, const char* name, bool enabled);
-    // Connects the command `name` to `handler`, enabled.
-    void Connect(const char* name, void (CMainFrame::*handler)());
+    // A menu command; `name` lets tests find it.
+    QAction* AddAction(QMenu* menu, const char* text, const char* name);
+    // A menu command of the frame's own, connected to `handler`.
+    QAction* AddAction(QMenu* menu, const char* text, const char* name,
+                       void (CMainFrame::*handler)());
     // The checks of the commands that show a state of the document.
     void UpdateCommandStates();
+    // The exercise caption and "AUTO" in the status bar.
+    void UpdateStatusPanes();
     void OnFingerGuideClosed();
     void OnSettingsApplied();
     void OnLayoutApplied(int layoutIndex);
@@ -148,6 +142,7 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     CPrompts& prompts_;
     CRecentFiles& recent_;
     CZAVTypeView* view_ = nullptr;
+    FrameActions actions_;
     QMenu* fileMenu_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     QAction* exitSeparator_ = nullptr;
@@ -167,7 +162,6 @@ class CMainFrame : public QMainWindow, public IViewHost, public IDocumentViews {
     bool fingerGuideShown_ = false;
     // The statistics graph draws nothing before the first "Es&tadística".
     bool statsShown_ = false;
-    int errorLevel_ = 0;
     std::function<void(int)> exerciseHelp_;
     std::unique_ptr<CJournalLink> journal_;
 };

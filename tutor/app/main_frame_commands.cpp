@@ -5,10 +5,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "tutor/app/main_frame.h"
-#include "tutor/app/prompts.h"
+#include "core/app/strings.h"
+#include "core/stats/report.h"
+#include "core/typing/navigation.h"
+#include "shared/prompts.h"
 #include "shared/qt_text.h"
-#include "tutor/app/user_settings.h"
+#include "shared/user_settings.h"
+#include "tutor/app/main_frame.h"
 #include "tutor/app/window_place.h"
 #include "tutor/dialogs/advance_confirm_dlg.h"
 #include "tutor/dialogs/auto_advance_dlg.h"
@@ -18,9 +21,7 @@
 #include "tutor/dialogs/settings_dlg.h"
 #include "tutor/dialogs/stats_dlg.h"
 #include "tutor/keyboard/keyboard_dock.h"
-#include "core/app/strings.h"
 #include "tutor/stats/journal_link.h"
-#include "core/stats/report.h"
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
@@ -64,12 +65,12 @@ void CMainFrame::OnViewFingers() {
     } else {
         fingerDlg_->hide();
     }
-    Action(QStringLiteral("viewFingers"))->setChecked(fingerGuideShown_);
+    actions_.viewFingers->setChecked(fingerGuideShown_);
 }
 
 void CMainFrame::OnFingerGuideClosed() {
     fingerGuideShown_ = false;
-    Action(QStringLiteral("viewFingers"))->setChecked(false);
+    actions_.viewFingers->setChecked(false);
 }
 
 void CMainFrame::OnViewStatistics() {
@@ -143,9 +144,21 @@ void CMainFrame::OnSoundSwitch(bool on) {
     documents_.Document().soundOn = on;
 }
 
-bool CMainFrame::ConfirmAdvance() {
-    CAdvanceConfirmDlg dialog(this);
-    return dialog.exec() == QDialog::Accepted;
+// Asked after every finished turn: the rule of the document answers, or the user.
+bool CMainFrame::AskAutoAdvance() {
+    const CTypingEngine& engine = view_->Engine();
+    const TurnHistory& history = engine.TurnHistory();
+    switch (ShouldAutoAdvance(documents_.Document(), engine.TurnNumber(), history, history[0])) {
+        case AdvanceAnswer::Yes:
+            return true;
+        case AdvanceAnswer::Confirm: {
+            CAdvanceConfirmDlg dialog(this);
+            return dialog.exec() == QDialog::Accepted;
+        }
+        case AdvanceAnswer::No:
+            break;
+    }
+    return false;
 }
 
 // The page goes where the user chooses; a file that cannot be written is said so, rather than

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "tutor/app/user_settings.h"
+#include "shared/user_settings.h"
 
 namespace zav::ui {
 

@@ -8,11 +8,11 @@
 #include <QTranslator>
 #include <cstring>
 
-#include "tutor/app/main_frame.h"
-#include "tutor/app/prompts.h"
-#include "shared/qt_text.h"
-#include "tutor/companion/companions.h"
 #include "core/app/strings.h"
+#include "shared/prompts.h"
+#include "shared/qt_text.h"
+#include "tutor/app/main_frame.h"
+#include "tutor/companion/companions.h"
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
@@ -74,7 +74,7 @@ bool CZAVTypeApp::Start(const QString& file) {
     frame_->show();
     frame_->View()->setFocus();
     // The sound server is reached once the window is up, so that it never delays the window.
-    if (config_.audio > -1)
+    if (config_.audio != AudioMode::Disabled)
         QTimer::singleShot(0, frame_.get(), [this] { frame_->View()->Sounds().Load(); });
     return true;
 }

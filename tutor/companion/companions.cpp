@@ -8,13 +8,13 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/app/strings.h"
 #include "core/port/messages.h"
+#include "shared/qt_text.h"
 #include "tutor/app/document_host.h"
 #include "tutor/app/main_frame.h"
-#include "tutor/app/prompts.h"
-#include "shared/qt_text.h"
+#include "shared/prompts.h"
 #include "tutor/companion/add_on_missing_dlg.h"
-#include "core/app/strings.h"
 
 namespace zav::ui {
 
@@ -72,23 +72,23 @@ CCompanions::~CCompanions() {
 
 void CCompanions::Attach(CMainFrame& frame) {
     frame_ = &frame;
-    QAction* help = frame.Action(QStringLiteral("helpIndex"));
+    const FrameActions& actions = frame.Actions();
+    QAction* help = actions.helpIndex;
     help->setCheckable(true);
     help->setEnabled(true);
     connect(help, &QAction::triggered, this, &CCompanions::OnHelp);
     connect(this, &CCompanions::HelpStateChanged, help, &QAction::setChecked);
     const struct {
-        const char* name;
+        QAction* action;
         void (CCompanions::*handler)();
-    } commands[] = {{"helpTips", &CCompanions::OnShowTips},
-                    {"aboutDrillPlus", &CCompanions::OnAboutDrillPlus},
-                    {"webSite", &CCompanions::OnWebSite},
-                    {"drillPlus", &CCompanions::OnAddOn}};
+    } commands[] = {{actions.helpTips, &CCompanions::OnShowTips},
+                    {actions.aboutDrillPlus, &CCompanions::OnAboutDrillPlus},
+                    {actions.webSite, &CCompanions::OnWebSite},
+                    {actions.drillPlus, &CCompanions::OnAddOn}};
     for (const auto& command : commands) {
-        QAction* action = frame.Action(QString::fromLatin1(command.name));
-        if (!action) continue;  // the add-on's toolbar button comes with the toolbar
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, command.handler);
+        if (!command.action) continue;  // the add-on's button exists on English desktops only
+        command.action->setEnabled(true);
+        connect(command.action, &QAction::triggered, this, command.handler);
     }
     frame.SetExerciseHelpSink([this](int exercise) { OnExerciseStarted(exercise); });
     HelpStateMayHaveChanged();

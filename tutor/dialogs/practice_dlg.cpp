@@ -1,8 +1,8 @@
 #include "tutor/dialogs/practice_dlg.h"
 
-#include "tutor/app/prompts.h"
-#include "shared/qt_text.h"
 #include "core/app/strings.h"
+#include "shared/prompts.h"
+#include "shared/qt_text.h"
 #include "ui_practice_dlg.h"
 
 namespace zav::ui {

@@ -3,11 +3,11 @@
 #include <QRegularExpressionValidator>
 #include <QSettings>
 
-#include "tutor/app/prompts.h"
-#include "shared/qt_text.h"
-#include "core/course/document.h"
-#include "tutor/dialogs/font_choice.h"
 #include "core/app/strings.h"
+#include "core/course/document.h"
+#include "shared/prompts.h"
+#include "shared/qt_text.h"
+#include "tutor/dialogs/font_choice.h"
 #include "ui_settings_dlg.h"
 
 namespace zav::ui {
@@ -143,7 +143,7 @@ void CSettingsDlg::OnChangeFont() {
             values_.fontSize = qRound(chosen->pixelSize() * 720.0 / logicalDpiY());
         }
     }
-    // Chosen or not, the controls show the members again, as the original dialog did.
+    // Chosen or not, the controls show the members again.
     WriteControls();
 }
 

@@ -4,7 +4,7 @@
 #include <QUuid>
 #include <ctime>
 
-#include "tutor/app/prompts.h"
+#include "shared/prompts.h"
 
 namespace zav::ui {
 namespace {

@@ -7,9 +7,9 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "shared/qt_text.h"
 #include "core/course/exercise_text.h"
 #include "core/typing/navigation.h"
+#include "shared/qt_text.h"
 
 namespace zav::ui {
 namespace {
@@ -45,8 +45,13 @@ void DrawMark(QPainter& p, int x, int y, int size) {
 
 }  // namespace
 
-CZAVTypeView::CZAVTypeView(const CConfig& config, CZAVTypeDoc& doc, QWidget* parent)
-    : QWidget(parent), config_(config), doc_(doc), engine_(doc, *this, clock_) {
+CZAVTypeView::CZAVTypeView(const CConfig& config, CZAVTypeDoc& doc, ITypingListener& listener,
+                           QWidget* parent)
+    : QWidget(parent),
+      config_(config),
+      doc_(doc),
+      listener_(listener),
+      engine_(doc, listener, clock_) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -274,70 +279,19 @@ void CZAVTypeView::focusOutEvent(QFocusEvent* event) {
     DrawExercise(true);
 }
 
-void CZAVTypeView::ShowErrorLevel(int errors) {
-    if (host_) host_->ShowErrorLevel(errors);
-}
-
-void CZAVTypeView::ClearTurnFigures(int turnNumber) {
-    if (host_) host_->ClearTurnFigures(turnNumber);
-}
-
-void CZAVTypeView::ShowTurnFigures(const CTurnRecord& record, int turnNumber) {
-    if (host_) host_->ShowTurnFigures(record, turnNumber);
-}
-
-void CZAVTypeView::ShowTurnDiscs(const TurnHistory& history) {
-    if (host_) host_->ShowTurnDiscs(history);
-}
-
-void CZAVTypeView::ShowLetterLists(const std::string& good, const std::string& bad) {
-    if (host_) host_->ShowLetterLists(good, bad);
-    // The caption is set just before every first turn of an exercise.
-    if (host_) host_->UpdateStatusPanes();
-}
-
-void CZAVTypeView::ShowFingerFor(char next) {
-    if (host_) host_->ShowFingerFor(next);
-}
-
-void CZAVTypeView::PostExerciseHelp(int exercise) {
-    if (host_) host_->PostExerciseHelp(exercise);
-}
-
-void CZAVTypeView::RefreshGraph() {
-    if (host_) host_->RefreshGraph();
-}
-
-bool CZAVTypeView::AskAutoAdvance() {
-    const TurnHistory& history = engine_.TurnHistory();
-    switch (ShouldAutoAdvance(doc_, engine_.TurnNumber(), history, history[0])) {
-        case AdvanceAnswer::Yes:
-            return true;
-        case AdvanceAnswer::Confirm:
-            return host_ ? host_->ConfirmAdvance() : true;
-        case AdvanceAnswer::No:
-            break;
-    }
-    return false;
-}
-
 void CZAVTypeView::OnPrevious() {
     PreviousExercise(doc_, engine_);
-    MarkModified();
+    listener_.MarkModified();
 }
 
 // On the last exercise nothing starts, yet the document is marked modified as on any move.
 void CZAVTypeView::OnNext() {
     NextExercise(doc_, engine_);
-    MarkModified();
+    listener_.MarkModified();
 }
 
 void CZAVTypeView::OnRestart() {
     RestartTurn(engine_);
-}
-
-void CZAVTypeView::MarkModified() {
-    if (host_) host_->MarkModified();
 }
 
 }  // namespace zav::ui

@@ -1,7 +1,7 @@
 #pragma once
 // The exercise view: the caption, the line to copy, the typing box, the caret and the error
-// marks, drawn into a persistent canvas. Keys go to the typing engine; what it reports is drawn
-// here or handed to the host's bars.
+// marks, drawn into a persistent canvas. Keys go to the typing engine; what it reports goes to
+// the listener the view is made with (the main window), which has the view draw, play and tick.
 #include <QFont>
 #include <QImage>
 #include <QTextLayout>
@@ -10,11 +10,10 @@
 
 #include "core/app/config.h"
 #include "core/course/random.h"
-#include "tutor/typing/next_letter_mark.h"
-#include "tutor/typing/sound_player.h"
 #include "core/typing/typing_engine.h"
 #include "core/typing/typing_marks.h"
-#include "tutor/typing/view_host.h"
+#include "tutor/typing/next_letter_mark.h"
+#include "tutor/typing/sound_player.h"
 
 class QPainter;
 
@@ -24,13 +23,14 @@ class CFingerTable;
 
 namespace zav::ui {
 
-class CZAVTypeView : public QWidget, private ITypingListener {
+class CZAVTypeView : public QWidget {
     Q_OBJECT
 
   public:
-    CZAVTypeView(const CConfig& config, CZAVTypeDoc& doc, QWidget* parent = nullptr);
+    // The engine reports to `listener`, which outlives the view.
+    CZAVTypeView(const CConfig& config, CZAVTypeDoc& doc, ITypingListener& listener,
+                 QWidget* parent = nullptr);
 
-    void SetHost(IViewHost* host) { host_ = host; }
     void SetFingerTable(const CFingerTable* fingers) { fingers_ = fingers; }
 
     // Re-creates the exercise font from the document; the caller redraws.
@@ -52,6 +52,8 @@ class CZAVTypeView : public QWidget, private ITypingListener {
     const QFont& ExerciseFont() const { return font_; }
     const CSoundPlayer& Sounds() const { return sounds_; }
     CSoundPlayer& Sounds() { return sounds_; }
+    // The clock of a timed turn: the engine's Tick four times a second.
+    void SetTicking(bool on) { on ? timer_.start() : timer_.stop(); }
     bool TimerActive() const { return timer_.isActive(); }
     QString StatusText() const;
     // Typing area geometry of the current size: the middle row of the boxes.
@@ -83,29 +85,9 @@ class CZAVTypeView : public QWidget, private ITypingListener {
     // Marks the next character of the line to copy; returns the pixels changed.
     QRect DrawNextLetter(QPainter& p, const QRect& box, const QRect& text, qreal left, qreal right);
 
-    // ITypingListener
-    void StopSound() override { sounds_.StopAll(); }
-    void PlaySound(Sound sound) override { sounds_.Play(sound); }
-    void ShowErrorLevel(int errors) override;
-    void ClearTurnFigures(int turnNumber) override;
-    void ShowTurnFigures(const CTurnRecord& record, int turnNumber) override;
-    void ShowTurnDiscs(const TurnHistory& history) override;
-    void ShowLetterLists(const std::string& good, const std::string& bad) override;
-    void ShowFingerFor(char next) override;
-    void Redraw(bool full) override { DrawExercise(full); }
-    void StartTimer() override { timer_.start(); }
-    void StopTimer() override { timer_.stop(); }
-    void PostExerciseHelp(int exercise) override;
-    void RefreshGraph() override;
-    void TurnRecorded(const CTurnRecord& record, const CKeyTimes& keys) override {
-        if (host_) host_->TurnRecorded(record, keys);
-    }
-    bool AskAutoAdvance() override;
-    void MarkModified() override;
-
     const CConfig& config_;
     CZAVTypeDoc& doc_;
-    IViewHost* host_ = nullptr;
+    ITypingListener& listener_;
     const CFingerTable* fingers_ = nullptr;
     CSteadyClock clock_;
     CRandom random_;

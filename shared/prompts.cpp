@@ -1,4 +1,4 @@
-#include "tutor/app/prompts.h"
+#include "shared/prompts.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include "shared/qt_text.h"
-#include "tutor/app/user_settings.h"
 #include "core/app/strings.h"
+#include "shared/qt_text.h"
+#include "shared/user_settings.h"
 
 namespace zav::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "tutor/app/about_dlg.h"
+#include "shared/about_dlg.h"
 
 #include <QPushButton>
 #include <QStyle>
@@ -7,8 +7,13 @@
 
 namespace zav::ui {
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::CAboutDlg>()) {
+CAboutDlg::CAboutDlg(const AboutTexts& texts, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::CAboutDlg>()) {
     ui_->setupUi(this);
+    setWindowTitle(texts.title);
+    ui_->version->setText(texts.version);
+    ui_->closing->setText(texts.closing);
+    ui_->closing->setVisible(!texts.closing.isEmpty());
     const QIcon icon = windowIcon().isNull()
                            ? style()->standardIcon(QStyle::SP_MessageBoxInformation)
                            : windowIcon();

@@ -1,7 +1,7 @@
-#include "tutor/app/user_settings.h"
+#include "shared/user_settings.h"
 
-#include "shared/qt_text.h"
 #include "core/app/strings.h"
+#include "shared/qt_text.h"
 
 namespace zav::ui {
 namespace {
