@@ -8,12 +8,12 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "core/app/course_strings.h"
 #include "helpviewer/about_dlg.h"
 #include "helpviewer/help_browser.h"
 #include "helpviewer/message_sink.h"
 #include "helpviewer/texts.h"
 #include "shared/qt_text.h"
-#include "core/app/course_strings.h"
 
 namespace zav::help {
 
@@ -22,7 +22,7 @@ CHelpWindow::CHelpWindow(QString helpFolder, IMessageSink& messages, QWidget* pa
       helpFolder_(std::move(helpFolder)),
       messages_(messages),
       browser_(new CHelpBrowser(this)) {
-    setWindowTitle(QString::fromUtf8(help_text::kUntitled) + " - " + help_text::kProgramName);
+    setWindowTitle(help_text::Tr(help_text::kUntitled) + " - " + help_text::kProgramName);
     resize(780, 600);
     browser_->setOpenExternalLinks(true);
     setCentralWidget(browser_);
@@ -31,7 +31,7 @@ CHelpWindow::CHelpWindow(QString helpFolder, IMessageSink& messages, QWidget* pa
 
 void CHelpWindow::BuildActions() {
     auto make = [this](const char* text, const char* name, QStyle::StandardPixmap icon) {
-        auto* action = new QAction(style()->standardIcon(icon), QString::fromUtf8(text), this);
+        auto* action = new QAction(style()->standardIcon(icon), help_text::Tr(text), this);
         action->setObjectName(name);
         return action;
     };
@@ -47,11 +47,11 @@ void CHelpWindow::BuildActions() {
     connect(exercise, &QAction::triggered, this, &CHelpWindow::OnExerciseHelp);
     connect(about, &QAction::triggered, this, &CHelpWindow::OnAbout);
 
-    menuBar()->addMenu(QString::fromUtf8(help_text::kMenuHelp))->addAction(about);
-    QMenu* go = menuBar()->addMenu(QString::fromUtf8(help_text::kMenuGo));
+    menuBar()->addMenu(help_text::Tr(help_text::kMenuHelp))->addAction(about);
+    QMenu* go = menuBar()->addMenu(help_text::Tr(help_text::kMenuGo));
     go->addActions({back, forward, contents, exercise});
 
-    QToolBar* bar = addToolBar(QString::fromUtf8(help_text::kMenuGo));
+    QToolBar* bar = addToolBar(help_text::Tr(help_text::kMenuGo));
     bar->setObjectName("toolBar");
     bar->setMovable(true);  // the gripper
     bar->setIconSize(QSize(24, 24));
@@ -92,7 +92,7 @@ void CHelpWindow::LoadPageTable(const std::string& courseName) {
 }
 
 void CHelpWindow::ReportNoPageTable() {
-    messages_.ShowMessage(QString::fromUtf8(help_text::kNoPageTable));
+    messages_.ShowMessage(help_text::Tr(help_text::kNoPageTable));
 }
 
 void CHelpWindow::SelectExercisePage(int index, int flag) {

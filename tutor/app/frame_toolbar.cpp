@@ -6,7 +6,7 @@
 #include <QToolBar>
 
 #include "shared/qt_text.h"
-#include "core/app/strings.h"
+#include "tutor/texts.h"
 
 namespace zav::ui {
 namespace {
@@ -43,7 +43,7 @@ constexpr Command kCommands[] = {
 };
 
 void SetPrompt(QAction* action, const char* prompt) {
-    const QString text = FromCp1252(prompt);
+    const QString text = Tr(prompt);
     const int lineBreak = text.indexOf('\n');
     action->setStatusTip(lineBreak < 0 ? text : text.left(lineBreak));
     // A command without a tooltip of its own shows none, not its menu text.

@@ -11,10 +11,11 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include "core/app/strings.h"
+#include "shared/qt_text.h"
 #include "tutor/app/about_dlg.h"
 #include "tutor/app/frame_toolbar.h"
 #include "tutor/app/prompts.h"
-#include "shared/qt_text.h"
 #include "tutor/app/recent_files.h"
 #include "tutor/app/status_panes.h"
 #include "tutor/app/user_settings.h"
@@ -23,10 +24,10 @@
 #include "tutor/dialogs/settings_dlg.h"
 #include "tutor/dialogs/stats_dlg.h"
 #include "tutor/keyboard/keyboard_dock.h"
-#include "core/app/strings.h"
 #include "tutor/stats/exercise_bar.h"
 #include "tutor/stats/journal_link.h"
 #include "tutor/stats/letters_bar.h"
+#include "tutor/texts.h"
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
@@ -60,7 +61,7 @@ CMainFrame::~CMainFrame() {
 }
 
 QAction* CMainFrame::AddAction(QMenu* menu, const char* text, const char* name, bool enabled) {
-    QAction* action = menu->addAction(FromCp1252(text));
+    QAction* action = menu->addAction(Tr(text));
     action->setObjectName(QString::fromLatin1(name));
     action->setEnabled(enabled);
     // A shortcut the menu shows is one that works.
@@ -70,7 +71,7 @@ QAction* CMainFrame::AddAction(QMenu* menu, const char* text, const char* name, 
 }
 
 void CMainFrame::CreateMenus() {
-    fileMenu_ = menuBar()->addMenu(FromCp1252(text::kMenuFile));
+    fileMenu_ = menuBar()->addMenu(Tr(text::kMenuFile));
     connect(AddAction(fileMenu_, text::kMenuNew, "fileNew", true), &QAction::triggered, this,
             &CMainFrame::OnFileNew);
     connect(AddAction(fileMenu_, text::kMenuOpen, "fileOpen", true), &QAction::triggered, this,
@@ -90,7 +91,7 @@ void CMainFrame::CreateMenus() {
             &CMainFrame::OnAppExit);
     RebuildRecentMenu();
 
-    QMenu* view = menuBar()->addMenu(FromCp1252(text::kMenuView));
+    QMenu* view = menuBar()->addMenu(Tr(text::kMenuView));
     QAction* toolBar = AddAction(view, text::kMenuToolbar, "viewToolbar", true);
     QAction* statusBar = AddAction(view, text::kMenuStatusBar, "viewStatusBar", true);
     for (QAction* bar : {toolBar, statusBar}) {
@@ -106,7 +107,7 @@ void CMainFrame::CreateMenus() {
     Connect("viewFingers", &CMainFrame::OnViewFingers);
     Connect("viewStatistics", &CMainFrame::OnViewStatistics);
 
-    QMenu* exercise = menuBar()->addMenu(FromCp1252(text::kMenuExercise));
+    QMenu* exercise = menuBar()->addMenu(Tr(text::kMenuExercise));
     AddAction(exercise, text::kMenuPrevious, "exercisePrevious", false);
     AddAction(exercise, text::kMenuNext, "exerciseNext", false);
     AddAction(exercise, text::kMenuRestart, "exerciseRestart", false);
@@ -134,10 +135,10 @@ void CMainFrame::CreateMenus() {
         drillPlus->setEnabled(false);
     }
 
-    QMenu* improve = menuBar()->addMenu(FromCp1252(text::kMenuImprove));
+    QMenu* improve = menuBar()->addMenu(Tr(text::kMenuImprove));
     AddAction(improve, text::kMenuAboutDrillPlus, "aboutDrillPlus", false);
 
-    QMenu* help = menuBar()->addMenu(FromCp1252(text::kMenuHelp));
+    QMenu* help = menuBar()->addMenu(Tr(text::kMenuHelp));
     AddAction(help, text::kMenuHelpPage, "helpIndex", false);
     AddAction(help, text::kMenuTips, "helpTips", false);
     connect(AddAction(help, text::kMenuAbout, "appAbout", true), &QAction::triggered, this,
@@ -166,9 +167,9 @@ void CMainFrame::CreateBars() {
     addDockWidget(Qt::BottomDockWidgetArea, lettersBar_, Qt::Vertical);
     // Titled, so that the bars' context menu and a floating bar name them; the "Ver" check marks
     // follow the bars however they are shown or hidden.
-    toolBar_->setWindowTitle(FromCp1252(text::kToolBarTitle));
-    exerciseBar_->setWindowTitle(FromCp1252(text::kExerciseBarTitle));
-    lettersBar_->setWindowTitle(FromCp1252(text::kLettersBarTitle));
+    toolBar_->setWindowTitle(Tr(text::kToolBarTitle));
+    exerciseBar_->setWindowTitle(Tr(text::kExerciseBarTitle));
+    lettersBar_->setWindowTitle(Tr(text::kLettersBarTitle));
     exerciseBar_->setObjectName(QStringLiteral("exerciseBar"));
     lettersBar_->setObjectName(QStringLiteral("lettersBar"));
     connect(toolBar_->toggleViewAction(), &QAction::toggled, Action(QStringLiteral("viewToolbar")),
@@ -339,8 +340,8 @@ void CMainFrame::OnFileNew() {
 }
 
 void CMainFrame::OnFileOpen() {
-    const QString file = prompts_.OpenFileName(QStringLiteral("Abrir"),
-                                               FromCp1252(text::kProgressFilter), QString());
+    const QString file =
+        prompts_.OpenFileName(Tr(text::kOpenTitle), Tr(text::kProgressFilter), QString());
     if (!file.isEmpty()) OpenFile(file);
 }
 
@@ -361,7 +362,7 @@ void CMainFrame::OnFileSaveAs() {
 
 void CMainFrame::OnLoadCourse() {
     const QString file =
-        prompts_.OpenFileName(FromCp1252(text::kLoadCourseTitle), QString(),
+        prompts_.OpenFileName(Tr(text::kLoadCourseTitle), QString(),
                               QString::fromStdString(documents_.Document().course.Path()));
     if (!file.isEmpty()) documents_.LoadCourse(file);
 }

@@ -7,7 +7,7 @@
 #include <QStatusBar>
 
 #include "shared/qt_text.h"
-#include "core/app/strings.h"
+#include "tutor/texts.h"
 
 namespace zav::ui {
 namespace {
@@ -28,10 +28,10 @@ QLabel* AddPane(QStatusBar* bar, const QString& widest) {
 }  // namespace
 
 CStatusPanes::CStatusPanes(QStatusBar* bar, bool watchLocks) : QObject(bar), bar_(bar) {
-    exercise_ = AddPane(bar, FromCp1252(text::kExercisePaneWidth));
-    caps_ = AddPane(bar, FromCp1252(text::kCapsPane));
-    num_ = AddPane(bar, FromCp1252(text::kNumPane));
-    auto_ = AddPane(bar, FromCp1252(text::kAutoPane));
+    exercise_ = AddPane(bar, Tr(text::kExercisePaneWidth));
+    caps_ = AddPane(bar, Tr(text::kCapsPane));
+    num_ = AddPane(bar, Tr(text::kNumPane));
+    auto_ = AddPane(bar, Tr(text::kAutoPane));
     connect(bar_, &QStatusBar::messageChanged, this, &CStatusPanes::OnMessageChanged);
     OnMessageChanged(QString());
     if (watchLocks) qApp->installEventFilter(this);
@@ -43,7 +43,7 @@ bool CStatusPanes::PlatformReportsLocks() {
 
 void CStatusPanes::OnMessageChanged(const QString& message) {
     // A prompt that ends leaves the idle text behind.
-    if (message.isEmpty()) bar_->showMessage(FromCp1252(text::kIdlePrompt));
+    if (message.isEmpty()) bar_->showMessage(Tr(text::kIdlePrompt));
 }
 
 void CStatusPanes::SetExercise(const QString& caption) {
@@ -51,7 +51,7 @@ void CStatusPanes::SetExercise(const QString& caption) {
 }
 
 void CStatusPanes::SetAuto(bool on) {
-    auto_->setText(on ? FromCp1252(text::kAutoPane) : QString());
+    auto_->setText(on ? Tr(text::kAutoPane) : QString());
 }
 
 void CStatusPanes::TrackLocks(const QKeyEvent& event) {
@@ -65,8 +65,8 @@ void CStatusPanes::TrackLocks(const QKeyEvent& event) {
     } else if (event.key() == Qt::Key_CapsLock || event.key() == Qt::Key_NumLock) {
         return;  // a lock key's release tells nothing new
     }
-    caps_->setText(caps ? FromCp1252(text::kCapsPane) : QString());
-    num_->setText(num ? FromCp1252(text::kNumPane) : QString());
+    caps_->setText(caps ? Tr(text::kCapsPane) : QString());
+    num_->setText(num ? Tr(text::kNumPane) : QString());
 }
 
 bool CStatusPanes::eventFilter(QObject* watched, QEvent* event) {

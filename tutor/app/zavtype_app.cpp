@@ -3,27 +3,16 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 
+#include "core/app/strings.h"
+#include "shared/qt_text.h"
 #include "tutor/app/main_frame.h"
 #include "tutor/app/prompts.h"
-#include "shared/qt_text.h"
 #include "tutor/companion/companions.h"
-#include "core/app/strings.h"
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
-
-bool InstallQtSpanish() {
-    static QTranslator translator;
-    if (!translator.isEmpty()) return true;
-    if (!translator.load(QStringLiteral("qtbase_es"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    return QCoreApplication::installTranslator(&translator);
-}
 
 CZAVTypeApp::CZAVTypeApp(std::filesystem::path programFolder, CPrompts& prompts)
     : documents_(doc_, config_, programFolder, prompts, recent_) {
