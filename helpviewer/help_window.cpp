@@ -78,7 +78,7 @@ void CHelpWindow::LoadPageTable(const std::string& courseName) {
     auto table = zav::LoadPageTable(path.toStdString(), &refused);
     if (refused.line > 0) {
         messages_.ShowMessage(
-            QString::fromUtf8(text::kPageTableUnmappable)
+            help_text::Tr(text::kPageTableUnmappable)
                 .replace("%1", path)
                 .replace("%2", QString::number(refused.line))
                 .replace("%3", QString::fromStdString(DescribeUnmappable(refused))));

@@ -411,6 +411,10 @@ ZAVType opens it and tells it the exercise on screen.
   --version     shows the version
 </translation>
     </message>
+    <message>
+        <source>La tabla de páginas %1 no se puede leer: en la línea %2, el carácter %3 no existe en Windows-1252.</source>
+        <translation>The page table %1 cannot be read: on line %2, the character %3 does not exist in Windows-1252.</translation>
+    </message>
 </context>
 <context>
     <name>ZAVType</name>
@@ -761,6 +765,10 @@ Type some letters.</translation>
     <message>
         <source>&amp;Cancelar</source>
         <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>El curso y su progreso siguen como estaban.</source>
+        <translation>The course and its progress stay as they were.</translation>
     </message>
 </context>
 <context>

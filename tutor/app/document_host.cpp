@@ -170,8 +170,7 @@ void CDocumentHost::CourseRefused(const CCourseLoad& load, bool startup) {
     QString message = Tr(text::kCourseNotOpened);
     message.replace(QStringLiteral("%1"), QString::fromStdString(load.path));
     if (load.status != CourseStatus::kUnreadable) {
-        message = QString::fromStdString(load.Message()) + QLatin1Char(' ') +
-                  QString::fromUtf8(text::kCourseKept);
+        message = QString::fromStdString(load.Message()) + QLatin1Char(' ') + Tr(text::kCourseKept);
     }
     prompts_.Message(message, QMessageBox::Warning);
 }
