@@ -13,7 +13,7 @@
 #include <QElapsedTimer>
 #include <memory>
 
-#include "tutor/app/prompts.h"
+#include "shared/prompts.h"
 #include "tutor/app/zavtype_app.h"
 #include "tutor/dialogs/jump_dlg.h"
 #include "tutor/dialogs/stats_dlg.h"

@@ -30,7 +30,7 @@ CHelpWindow::CHelpWindow(QString helpFolder, IMessageSink& messages, QWidget* pa
             icon.addFile(QStringLiteral(":/icons/zavtype-%1.png").arg(size));
         QApplication::setWindowIcon(icon);
     }
-    setWindowTitle(QString::fromUtf8(help_text::kUntitled) + " - " + help_text::kProgramName);
+    setWindowTitle(help_text::Tr(help_text::kUntitled) + " - " + help_text::kProgramName);
     resize(780, 600);
     browser_->setOpenExternalLinks(true);
     setCentralWidget(browser_);
@@ -39,7 +39,7 @@ CHelpWindow::CHelpWindow(QString helpFolder, IMessageSink& messages, QWidget* pa
 
 void CHelpWindow::BuildActions() {
     auto make = [this](const char* text, const char* name, QStyle::StandardPixmap icon) {
-        auto* action = new QAction(style()->standardIcon(icon), QString::fromUtf8(text), this);
+        auto* action = new QAction(style()->standardIcon(icon), help_text::Tr(text), this);
         action->setObjectName(name);
         return action;
     };
@@ -55,11 +55,11 @@ void CHelpWindow::BuildActions() {
     connect(exercise, &QAction::triggered, this, &CHelpWindow::OnExerciseHelp);
     connect(about, &QAction::triggered, this, &CHelpWindow::OnAbout);
 
-    menuBar()->addMenu(QString::fromUtf8(help_text::kMenuHelp))->addAction(about);
-    QMenu* go = menuBar()->addMenu(QString::fromUtf8(help_text::kMenuGo));
+    menuBar()->addMenu(help_text::Tr(help_text::kMenuHelp))->addAction(about);
+    QMenu* go = menuBar()->addMenu(help_text::Tr(help_text::kMenuGo));
     go->addActions({back, forward, contents, exercise});
 
-    QToolBar* bar = addToolBar(QString::fromUtf8(help_text::kMenuGo));
+    QToolBar* bar = addToolBar(help_text::Tr(help_text::kMenuGo));
     bar->setObjectName("toolBar");
     bar->setMovable(true);  // the gripper
     bar->setIconSize(QSize(24, 24));
@@ -86,7 +86,7 @@ void CHelpWindow::LoadPageTable(const std::string& courseName) {
     auto table = zav::LoadPageTable(path.toStdString(), &refused);
     if (refused.line > 0) {
         messages_.ShowMessage(
-            QString::fromUtf8(text::kPageTableUnmappable)
+            help_text::Tr(text::kPageTableUnmappable)
                 .replace("%1", path)
                 .replace("%2", QString::number(refused.line))
                 .replace("%3", QString::fromStdString(DescribeUnmappable(refused))));
@@ -100,7 +100,7 @@ void CHelpWindow::LoadPageTable(const std::string& courseName) {
 }
 
 void CHelpWindow::ReportNoPageTable() {
-    messages_.ShowMessage(QString::fromUtf8(help_text::kNoPageTable));
+    messages_.ShowMessage(help_text::Tr(help_text::kNoPageTable));
 }
 
 void CHelpWindow::SelectExercisePage(int index, int flag) {

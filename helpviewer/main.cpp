@@ -11,13 +11,15 @@
 #include "helpviewer/message_sink.h"
 #include "helpviewer/texts.h"
 #include "helpviewer/trace.h"
+#include "shared/translation.h"
 
 int main(int argc, char** argv) {
     using namespace zav::help;
     namespace help_text = zav::help_text;
     const Options early = ParseArguments(argc, argv);
     if (early.help) {
-        std::fputs(help_text::kUsage, stdout);
+        // Answered without a display: the translation is read without the application.
+        std::fputs(qPrintable(zav::ui::EarlyTranslation("ZAVTHelp", help_text::kUsage)), stdout);
         return 0;
     }
     if (early.version) {
@@ -29,6 +31,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const Options options = ParseArguments(argc, argv);
     QApplication::setApplicationName(help_text::kProgramName);
+    zav::ui::InstallInterfaceLanguage();
     const QString helpFolder = QDir(QCoreApplication::applicationDirPath()).filePath("help");
 
     std::unique_ptr<CTrace> trace;

@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libgl-dev
     libcanberra-dev libcanberra-pulse pulseaudio pulseaudio-utils
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libxkbcommon-dev libxkbcommon-x11-dev xkb-data libx11-data

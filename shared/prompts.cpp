@@ -9,6 +9,7 @@
 #include "core/app/strings.h"
 #include "shared/qt_text.h"
 #include "shared/user_settings.h"
+#include "tutor/texts.h"
 
 namespace zav::ui {
 namespace {
@@ -32,9 +33,9 @@ void CPrompts::Message(const QString& text, QMessageBox::Icon icon) {
 
 CPrompts::Answer CPrompts::AskYesNoCancel(const QString& text) {
     QMessageBox box(QMessageBox::Question, Title(), text, QMessageBox::NoButton, parent_);
-    QPushButton* yes = box.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("&Cancelar"), QMessageBox::RejectRole);
+    QPushButton* yes = box.addButton(Tr(text::kYes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(Tr(text::kNo), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(Tr(text::kCancel), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
     box.exec();

@@ -1,17 +1,18 @@
 // zavtool check COURSE [--fingers FILE] [--help FOLDER]: every problem a teacher should fix in a
 // course, and in its page table, one per line with its line number. Exit status 0 when clean,
 // 1 with warnings only, 2 with errors.
-#include "core/help/page_table_check.h"
 #include "core/course/course.h"
 #include "core/course/course_check.h"
 #include "core/course/textfile.h"
 #include "core/fingers/finger_layout.h"
+#include "core/help/page_table_check.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {
 namespace {
 
-constexpr char kUsage[] = "uso: zavtool check CURSO [--fingers ARCHIVO] [--help CARPETA]";
+constexpr char kUsage[] =
+    QT_TRANSLATE_NOOP("zavtool", "uso: zavtool check CURSO [--fingers ARCHIVO] [--help CARPETA]");
 
 const char* SeverityName(CheckSeverity severity) {
     switch (severity) {
@@ -45,23 +46,27 @@ int RunCheck(Args args) {
     std::vector<std::string> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--fingers" || args[i] == "--help") {
-            if (i + 1 >= args.size()) return Fail(kUsage) + 1;
+            if (i + 1 >= args.size()) return Fail(Tr(kUsage)) + 1;
             (args[i] == "--fingers" ? fingersFile : helpFolder) = args[i + 1];
             ++i;
         } else {
             files.push_back(args[i]);
         }
     }
-    if (files.size() != 1 || files[0].empty()) return Fail(kUsage) + 1;
+    if (files.size() != 1 || files[0].empty()) return Fail(Tr(kUsage)) + 1;
     const std::string& file = files[0];
     const auto bytes = ReadTextFile(file);
-    if (!bytes) return Fail("no se puede leer el curso " + file) + 1;
+    if (!bytes)
+        return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "no se puede leer el curso %1"), {file})) + 1;
 
     // The tutor's own finger table beside the tool, unless another is named.
     CFingerTable fingers;
     const std::filesystem::path fingersPath = fingersFile.value_or(ToolFolder() / "fingers.txt");
     const bool haveFingers = fingers.LoadFingerFile(fingersPath);
-    if (fingersFile && !haveFingers) return Fail("no se puede leer " + fingersPath.string()) + 1;
+    if (fingersFile && !haveFingers)
+        return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "no se puede leer %1"),
+                       {fingersPath.string()})) +
+               1;
 
     std::vector<CCheckFinding> findings = CheckCourse(*bytes, haveFingers ? &fingers : nullptr);
     int errors = 0;

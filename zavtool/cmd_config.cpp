@@ -21,7 +21,8 @@ std::string Bool(bool value) {
 }  // namespace
 
 int RunConfig(Args args) {
-    if (args.size() != 1) return Fail("uso: zavtool config CARPETA");
+    if (args.size() != 1)
+        return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "uso: zavtool config CARPETA")));
     CConfig config;
     // As in the tutor, a missing file is reported and the defaults stand.
     if (!config.Read(args[0])) Notice(text::kConfigMissing);

@@ -5,8 +5,10 @@
 namespace zav::tool {
 
 int RunCourse(Args args) {
-    if (args.size() != 1) return Fail("uso: zavtool course CURSO");
-    if (args[0].empty()) return Fail("falta el archivo del curso");
+    if (args.size() != 1)
+        return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "uso: zavtool course CURSO")));
+    if (args[0].empty())
+        return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "falta el archivo del curso")));
     CCourse course;
     if (const CCourseLoad load = course.Load(args[0]); !load) return Fail(load.Message());
 

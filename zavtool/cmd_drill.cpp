@@ -3,17 +3,17 @@
 #include <charconv>
 #include <optional>
 
+#include "core/app/strings.h"
 #include "core/course/exercise_text.h"
 #include "core/course/random.h"
 #include "core/fingers/finger_layout.h"
-#include "core/app/strings.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {
 namespace {
 
-constexpr char kUsage[] =
-    "uso: zavtool drill [--fingers ARCHIVO] [--layout N] [--extra] [--count N] LETRAS";
+constexpr char kUsage[] = QT_TRANSLATE_NOOP(
+    "zavtool", "uso: zavtool drill [--fingers ARCHIVO] [--layout N] [--extra] [--count N] LETRAS");
 
 std::optional<int> Count(const std::string& text) {
     int value = 0;
@@ -35,28 +35,30 @@ int RunDrill(Args args) {
         if (arg == "--extra") {
             extra = true;
         } else if (arg == "--fingers" || arg == "--layout" || arg == "--count") {
-            if (i + 1 >= args.size()) return Fail(kUsage);
+            if (i + 1 >= args.size()) return Fail(Tr(kUsage));
             const std::string& value = args[++i];
             if (arg == "--fingers") {
                 fingersFile = value;
                 continue;
             }
             const auto number = Count(value);
-            if (!number) return Fail("no es un número: " + value);
+            if (!number)
+                return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "no es un número: %1"), {value}));
             (arg == "--layout" ? layout : count) = *number;
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            return Fail(kUsage);
+            return Fail(Tr(kUsage));
         } else {
             letters.push_back(TextArgument(arg));
         }
     }
-    if (letters.size() != 1) return Fail(kUsage);
+    if (letters.size() != 1) return Fail(Tr(kUsage));
 
     CFingerTable fingers;
     if (extra) {
         if (!fingers.LoadFingerFile(fingersFile)) {
             Notice(text::kImportantFileMissing);
-            return Fail("no se puede leer " + fingersFile.string());
+            return Fail(
+                Tr(QT_TRANSLATE_NOOP("zavtool", "no se puede leer %1"), {fingersFile.string()}));
         }
         fingers.SetLayout(layout);
     }

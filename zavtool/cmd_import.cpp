@@ -10,11 +10,11 @@ namespace zav::tool {
 
 int RunImport(Args args) {
     if (args.size() != 2 || args[0].empty() || args[1].empty())
-        return Fail("uso: zavtool import ARCHIVO.xml SALIDA");
+        return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "uso: zavtool import ARCHIVO.xml SALIDA")));
     const std::string& in = args[0];
     const std::string& out = args[1];
     const auto xml = ReadBinaryFile(in);
-    if (!xml) return Fail("no se puede leer " + in);
+    if (!xml) return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "no se puede leer %1"), {in}));
     const CImportedCourse course = ImportKTouchCourse(*xml);
     if (!course.error.empty()) return Fail(in + ": " + course.error);
 
@@ -27,7 +27,7 @@ int RunImport(Args args) {
         file << course.text;
         if (!file.flush()) {
             std::filesystem::remove(out, error);
-            return Fail("no se puede escribir " + out);
+            return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "no se puede escribir %1"), {out}));
         }
     }
     Say("«" + course.title + "»: " + std::to_string(course.lessons) + " lecciones, " +

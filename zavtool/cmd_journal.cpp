@@ -10,8 +10,9 @@
 namespace zav::tool {
 namespace {
 
-constexpr char kUsage[] =
-    "uso: zavtool journal [ARCHIVO.zav] [--since AAAA-MM-DD] [--csv] [--keys] [--journal RUTA]";
+constexpr char kUsage[] = QT_TRANSLATE_NOOP(
+    "zavtool",
+    "uso: zavtool journal [ARCHIVO.zav] [--since AAAA-MM-DD] [--csv] [--keys] [--journal RUTA]");
 
 std::string Format(const char* format, double a, double b = 0, double c = 0, double d = 0) {
     char text[128];
@@ -75,7 +76,7 @@ int RunJournal(Args args) {
             // The tutor files turns under the progress file's absolute path.
             document = std::filesystem::absolute(arg).lexically_normal().string();
         } else {
-            return Fail(kUsage);
+            return Fail(Tr(kUsage));
         }
     }
     int y = 0, m = 0, d = 0;
@@ -85,7 +86,7 @@ int RunJournal(Args args) {
     // Reading must not leave a journal behind where there was none.
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error))
-        return Fail("no hay diario en " + file.string());
+        return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "no hay diario en %1"), {file.string()}));
     CJournal journal(file);
     switch (journal.Open()) {
         case JournalStatus::Ok:
@@ -96,7 +97,8 @@ int RunJournal(Args args) {
         case JournalStatus::Newer:
             return Fail(file.string() + ": escrito por un ZAVType más reciente");
         default:
-            return Fail("no se puede abrir el diario " + file.string());
+            return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "no se puede abrir el diario %1"),
+                           {file.string()}));
     }
     if (keys)
         PrintKeys(journal.Keys(document, since), csv);

@@ -1,9 +1,9 @@
 // zavtool new OUT.zav [--config FOLDER] [--course PATH]: the file Save writes right after New.
 #include "core/app/config.h"
+#include "core/app/strings.h"
 #include "core/course/course.h"
 #include "core/course/progress_file.h"
 #include "core/course/text_encoding.h"
-#include "core/app/strings.h"
 #include "zavtool/commands.h"
 
 namespace zav::tool {
@@ -11,7 +11,8 @@ namespace zav::tool {
 int RunNew(Args args) {
     Options options;
     if (!ParseOptions(args, {"config", "course"}, options) || options.positional.size() != 1) {
-        return Fail("uso: zavtool new SALIDA.zav [--config CARPETA] [--course CURSO]");
+        return Fail(Tr(QT_TRANSLATE_NOOP(
+            "zavtool", "uso: zavtool new SALIDA.zav [--config CARPETA] [--course CURSO]")));
     }
     // As the tutor's New: the settings and the default course beside the program.
     CConfig config;

@@ -7,13 +7,15 @@
 namespace zav::tool {
 
 int RunPages(Args args) {
-    if (args.size() < 2) return Fail("uso: zavtool pages TABLA ÍNDICE...");
+    if (args.size() < 2)
+        return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "uso: zavtool pages TABLA ÍNDICE...")));
     std::vector<int> indices;
     for (const auto& arg : args.subspan(1)) {
         int index = 0;
         const auto [end, ec] = std::from_chars(arg.data(), arg.data() + arg.size(), index);
         if (ec != std::errc() || end != arg.data() + arg.size()) {
-            return Fail("no es un índice de ejercicio: " + arg);
+            return Fail(
+                Tr(QT_TRANSLATE_NOOP("zavtool", "no es un índice de ejercicio: %1"), {arg}));
         }
         indices.push_back(index);
     }
@@ -23,7 +25,9 @@ int RunPages(Args args) {
         return Fail(args[0] + ", línea " + std::to_string(refused.line) + ": " +
                     DescribeUnmappable(refused) + " no existe en Windows-1252");
     }
-    if (!table) return Fail("no se puede leer la tabla de páginas " + args[0]);
+    if (!table)
+        return Fail(
+            Tr(QT_TRANSLATE_NOOP("zavtool", "no se puede leer la tabla de páginas %1"), {args[0]}));
     for (int index : indices) Out(SelectExercisePage(*table, index).value_or("-") + "\n");
     return 0;
 }

@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "core/app/config.h"
+#include "core/app/strings.h"
 #include "core/course/progress_file.h"
 #include "core/course/text_encoding.h"
-#include "core/app/strings.h"
 #include "core/stats/measures.h"
 #include "zavtool/commands.h"
 
@@ -38,7 +38,8 @@ void Line(const char* name, const std::string& value) {
 int RunProgress(Args args) {
     Options options;
     if (!ParseOptions(args, {"config"}, options) || options.positional.size() != 1) {
-        return Fail("uso: zavtool progress ARCHIVO.zav [--config CARPETA]");
+        return Fail(Tr(
+            QT_TRANSLATE_NOOP("zavtool", "uso: zavtool progress ARCHIVO.zav [--config CARPETA]")));
     }
     // The OK threshold is not stored in progress files: it comes from the settings.
     CConfig config;

@@ -3,9 +3,9 @@
 #include <system_error>
 
 #include "core/app/config.h"
+#include "core/app/strings.h"
 #include "core/course/progress_file.h"
 #include "core/course/text_encoding.h"
-#include "core/app/strings.h"
 #include "core/stats/report.h"
 #include "zavtool/commands.h"
 
@@ -14,7 +14,8 @@ namespace zav::tool {
 int RunReport(Args args) {
     Options options;
     if (!ParseOptions(args, {"config"}, options) || options.positional.size() != 2) {
-        return Fail("uso: zavtool report ARCHIVO.zav SALIDA.html [--config CARPETA]");
+        return Fail(Tr(QT_TRANSLATE_NOOP(
+            "zavtool", "uso: zavtool report ARCHIVO.zav SALIDA.html [--config CARPETA]")));
     }
     const std::string& progress = options.positional[0];
     const std::string& out = options.positional[1];
@@ -34,7 +35,8 @@ int RunReport(Args args) {
     // The course is named by the path stored in the file; it need not exist here.
     const std::string bytes =
         ReportText(doc, documentPath.lexically_normal().string(), result.coursePath);
-    if (!WriteReportBytes(out, bytes)) return Fail("no se puede escribir " + out);
+    if (!WriteReportBytes(out, bytes))
+        return Fail(Tr(QT_TRANSLATE_NOOP("zavtool", "no se puede escribir %1"), {out}));
     return 0;
 }
 

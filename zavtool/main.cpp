@@ -17,33 +17,60 @@ struct Command {
     CommandFn run;
 };
 
-// One line per command.
+// One line per command; the usage line is in the interface language.
 constexpr Command kCommands[] = {
-    {"config", "config CARPETA                 configuración efectiva de CARPETA/config.txt",
+    {"config",
+     QT_TRANSLATE_NOOP(
+         "zavtool", "config CARPETA                 configuración efectiva de CARPETA/config.txt"),
      RunConfig},
-    {"course", "course CURSO                   secciones y ejercicios de un curso", RunCourse},
-    {"check", "check CURSO [--fingers ARCHIVO] [--help CARPETA]   revisa un curso", RunCheck},
-    {"import", "import ARCHIVO.xml SALIDA       convierte un curso de KTouch", RunImport},
-    {"new", "new SALIDA.zav [--config CARPETA] [--course CURSO]   progreso de un documento nuevo",
+    {"course",
+     QT_TRANSLATE_NOOP("zavtool",
+                       "course CURSO                   secciones y ejercicios de un curso"),
+     RunCourse},
+    {"check",
+     QT_TRANSLATE_NOOP("zavtool",
+                       "check CURSO [--fingers ARCHIVO] [--help CARPETA]   revisa un curso"),
+     RunCheck},
+    {"import",
+     QT_TRANSLATE_NOOP("zavtool", "import ARCHIVO.xml SALIDA       convierte un curso de KTouch"),
+     RunImport},
+    {"new",
+     QT_TRANSLATE_NOOP(
+         "zavtool",
+         "new SALIDA.zav [--config CARPETA] [--course CURSO]   progreso de un documento nuevo"),
      RunNew},
-    {"progress", "progress ARCHIVO.zav [--config CARPETA]   un archivo de progreso y sus cifras",
+    {"progress",
+     QT_TRANSLATE_NOOP(
+         "zavtool",
+         "progress ARCHIVO.zav [--config CARPETA]   un archivo de progreso y sus cifras"),
      RunProgress},
-    {"drill", "drill [--fingers ARCHIVO] [--layout N] [--extra] [--count N] LETRAS   prácticas",
+    {"drill",
+     QT_TRANSLATE_NOOP(
+         "zavtool",
+         "drill [--fingers ARCHIVO] [--layout N] [--extra] [--count N] LETRAS   prácticas"),
      RunDrill},
-    {"report", "report ARCHIVO.zav SALIDA.html [--config CARPETA]   informe de evaluación",
+    {"report",
+     QT_TRANSLATE_NOOP("zavtool",
+                       "report ARCHIVO.zav SALIDA.html [--config CARPETA]   informe de evaluación"),
      RunReport},
-    {"pages", "pages TABLA ÍNDICE...           página de ayuda de cada ejercicio", RunPages},
+    {"pages",
+     QT_TRANSLATE_NOOP("zavtool",
+                       "pages TABLA ÍNDICE...           página de ayuda de cada ejercicio"),
+     RunPages},
     {"journal",
-     "journal [ARCHIVO.zav] [--since FECHA] [--csv] [--keys] [--journal RUTA]   días o teclas",
+     QT_TRANSLATE_NOOP(
+         "zavtool",
+         "journal [ARCHIVO.zav] [--since FECHA] [--csv] [--keys] [--journal RUTA]   días o teclas"),
      RunJournal},
 };
 
 void PrintHelp(std::FILE* to) {
-    std::string help =
-        "uso: zavtool ORDEN [ARGUMENTOS]\nayuda de una orden: zavtool help ORDEN\n\nórdenes:\n";
+    std::string help = Tr(QT_TRANSLATE_NOOP(
+        "zavtool",
+        "uso: zavtool ORDEN [ARGUMENTOS]\nayuda de una orden: zavtool help ORDEN\n\nórdenes:\n"));
     for (const auto& command : kCommands) {
         help += "  ";
-        help += command.usage;
+        help += Tr(command.usage.data());
         help += "\n";
     }
     (to == stdout ? Say : SayError)(help);
@@ -57,7 +84,9 @@ int PrintCommandHelp(std::string_view name) {
             return 0;
         }
     }
-    return Fail("no hay ayuda de «" + std::string(name) + "» (zavtool --help lista las órdenes)");
+    return Fail(
+        Tr(QT_TRANSLATE_NOOP("zavtool", "no hay ayuda de «%1» (zavtool --help lista las órdenes)"),
+           {name}));
 }
 
 }  // namespace
@@ -79,6 +108,8 @@ int main(int argc, char** argv) {
             return command.run(Args(args).subspan(1));
         }
     }
-    Fail("orden desconocida «" + args[0] + "» (zavtool --help lista las órdenes)");
+    Fail(Tr(
+        QT_TRANSLATE_NOOP("zavtool", "orden desconocida «%1» (zavtool --help lista las órdenes)"),
+        {args[0]}));
     return 1;
 }

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "core/course/text_encoding.h"
+#include "shared/translation.h"
 
 namespace zav::tool {
 namespace {
@@ -32,6 +33,23 @@ void ReadTerminalEncoding() {
 
 bool TerminalIsUtf8() {
     return utf8Terminal;
+}
+
+std::string Tr(const char* source, std::initializer_list<std::string_view> args) {
+    const std::string text = ui::EarlyTranslation("zavtool", source).toStdString();
+    // One pass, so that an argument holding "%2" stays as it is, in whatever order the
+    // translation puts the marks.
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n = i + 1 < text.size() ? std::size_t(text[i + 1] - '1') : args.size();
+        if (text[i] == '%' && n < args.size()) {
+            out += *(args.begin() + n);
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
 }
 
 std::string TextArgument(const std::string& arg) {

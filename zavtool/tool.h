@@ -1,5 +1,6 @@
 #pragma once
 // What every zavtool command shares: its arguments, raw output, errors and the tool's folder.
+#include <QtGlobal>
 #include <filesystem>
 #include <initializer_list>
 #include <optional>
@@ -23,6 +24,11 @@ void ReadTerminalEncoding();
 bool TerminalIsUtf8();
 // An argument that is text to type (not a path), as the core's Windows-1252 bytes.
 std::string TextArgument(const std::string& arg);
+
+// A message of the tool's own (UTF-8, marked with QT_TRANSLATE_NOOP("zavtool", ...) for Qt
+// Linguist) in the interface language: English when the locale's language is English, else the
+// Spanish source. %1, %2... take `args` in order.
+std::string Tr(const char* source, std::initializer_list<std::string_view> args = {});
 
 // Writes Windows-1252 bytes of the core (course lines, settings, drills) to stdout.
 void Out(std::string_view bytes);

@@ -10,7 +10,7 @@
 
 #include "fuzz/check.h"
 #include "fuzz/qt/qt_fuzz.h"
-#include "tutor/app/prompts.h"
+#include "shared/prompts.h"
 #include "tutor/app/zavtype_app.h"
 
 namespace zav::fuzz {

@@ -13,7 +13,7 @@
 
 #include "tests/app/frame_test_support.h"
 #include "tutor/app/status_panes.h"
-#include "tutor/app/user_settings.h"
+#include "shared/user_settings.h"
 #include "tutor/app/window_place.h"
 #include "tutor/dialogs/finger_dlg.h"
 #include "tutor/dialogs/graph_wnd.h"

@@ -5,9 +5,11 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QToolBar>
+#include <QTranslator>
 #include <QUrl>
 
 #include "core/course/progress_file.h"
+#include "shared/translation.h"
 #include "shared/user_settings.h"
 #include "tests/typing/tutor_fixture.h"
 #include "tutor/app/recent_files.h"
@@ -155,6 +157,29 @@ TEST(TutorWindow, QtsOwnWindowsSpeakSpanish) {
                  {"QPlatformTheme", "Cancel", "Cancelar"}};
     for (const auto& t : texts)
         EXPECT_EQ(QCoreApplication::translate(t.context, t.english), QString::fromUtf8(t.spanish));
+}
+
+// The interface is English under the English translation and the Spanish source without one.
+TEST(TutorWindow, MenusSpeakTheInterfaceLanguage) {
+    const struct {
+        bool english;
+        QStringList titles;
+    } cases[] = {{false, {"&Archivo", "&Ver", "&Ejercicio", "&Mejorar", "&Ayuda"}},
+                 {true, {"&File", "&View", "&Exercise", "&Improve", "&Help"}}};
+    for (const auto& c : cases) {
+        QTranslator english;
+        if (c.english) {
+            ASSERT_TRUE(english.load(QString::fromLatin1(ui::kEnglishTranslation)));
+            QCoreApplication::installTranslator(&english);
+        }
+        TutorFixture t;
+        ASSERT_TRUE(t.Start());
+        QStringList titles;
+        for (const QAction* menu : t.Frame()->menuBar()->actions()) titles << menu->text();
+        EXPECT_EQ(titles, c.titles);
+        EXPECT_TRUE(t.Frame()->close());
+        QCoreApplication::removeTranslator(&english);
+    }
 }
 
 TEST(TutorWindow, WindowPlaceAndBarsAreKeptForTheNextRun) {

@@ -5,8 +5,9 @@
 #include <QDir>
 #include <QTest>
 
-#include "tests/dialogs/dialog_fixture.h"
 #include "core/course/document.h"
+#include "shared/translation.h"
+#include "tests/dialogs/dialog_fixture.h"
 #include "tutor/dialogs/advance_confirm_dlg.h"
 #include "tutor/dialogs/auto_advance_dlg.h"
 #include "tutor/dialogs/finger_dlg.h"
@@ -51,6 +52,7 @@ void SampleHistory(CZAVTypeDoc& doc) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    zav::ui::InstallInterfaceLanguage();  // LANG=en_US.UTF-8 shows the English dialogs
     const QDir folder(argc > 1 ? argv[1] : ".");
     CRecordedPrompts prompts;
     CZAVTypeDoc doc;

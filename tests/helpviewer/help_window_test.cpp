@@ -15,7 +15,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "helpviewer/about_dlg.h"
+#include "shared/about_dlg.h"
 #include "helpviewer/help_app.h"
 #include "helpviewer/help_window.h"
 #include "helpviewer/message_sink.h"

@@ -7,9 +7,10 @@
 #include <fstream>
 #include <string>
 
-#include "tests/support/scratch_folder.h"
-#include "core/course/textfile.h"
 #include "core/app/strings.h"
+#include "core/course/text_encoding.h"
+#include "core/course/textfile.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zav {
 namespace {
@@ -55,6 +56,24 @@ TEST_F(ZavtoolTest, HelpListsTheCommands) {
     }
     EXPECT_EQ(Tool("frobnicate").status, 1);
     EXPECT_EQ(Tool("").status, 1);
+}
+
+// The tool's messages are English in an English locale and Spanish in any other.
+TEST_F(ZavtoolTest, MessagesFollowTheLocaleLanguage) {
+    const struct {
+        const char* locale;
+        const char* message;
+    } cases[] = {{"C", "orden desconocida «frobnicate»"},
+                 {"es_ES.UTF-8", "orden desconocida «frobnicate»"},
+                 {"en_US.UTF-8", "unknown command \"frobnicate\""}};
+    for (const auto& c : cases) {
+        // UTF-8 where the locale is installed, Windows-1252 where it is not.
+        const std::string err = Tool("frobnicate", c.locale).err;
+        EXPECT_TRUE(err.find(c.message) != std::string::npos ||
+                    Utf8FromCp1252(err).find(c.message) != std::string::npos)
+            << c.locale << ": " << err;
+    }
+    EXPECT_EQ(Tool("--help", "en_US.UTF-8").out.rfind("usage: zavtool COMMAND", 0), 0u);
 }
 
 // Every command that --help lists has its page, the text the manual page shows too.

@@ -9,6 +9,7 @@
 #include "shared/prompts.h"
 #include "shared/qt_text.h"
 #include "tutor/app/recent_files.h"
+#include "tutor/texts.h"
 
 namespace zav::ui {
 
@@ -82,9 +83,8 @@ bool CDocumentHost::Save() {
 bool CDocumentHost::SaveAs() {
     QString initial = filePath_;
     if (initial.isEmpty()) initial = QStringLiteral("ZAVTyp.zav");
-    const QString file =
-        prompts_.SaveFileName(QStringLiteral("Guardar como"), FromCp1252(text::kProgressFilter),
-                              initial, QStringLiteral("zav"));
+    const QString file = prompts_.SaveFileName(Tr(text::kSaveAsTitle), Tr(text::kProgressFilter),
+                                               initial, QStringLiteral("zav"));
     if (file.isEmpty()) return false;
     return WriteTo(QFileInfo(file).absoluteFilePath());
 }
@@ -93,7 +93,7 @@ bool CDocumentHost::MayOverwrite(const QString& file) {
     if (file != filePath_ || !fileStamp_) return true;
     const auto now = StampOf(file.toStdString());
     if (!now || *now == *fileStamp_) return true;
-    QString question = FromCp1252(text::kOverwriteChanged);
+    QString question = Tr(text::kOverwriteChanged);
     question.replace(QStringLiteral("%1"), QFileInfo(file).fileName());
     return prompts_.AskYesNoCancel(question) == CPrompts::Answer::Yes;
 }
@@ -115,7 +115,7 @@ bool CDocumentHost::WriteTo(const QString& file) {
 
 bool CDocumentHost::SaveModified() {
     if (!modified_) return true;
-    QString prompt = FromCp1252(text::kSavePrompt);
+    QString prompt = Tr(text::kSavePrompt);
     prompt.replace(QStringLiteral("%1"), Title());
     switch (prompts_.AskYesNoCancel(prompt)) {
         case CPrompts::Answer::Yes:
@@ -149,7 +149,7 @@ void CDocumentHost::SetModified(bool modified) {
 }
 
 QString CDocumentHost::Title() const {
-    if (filePath_.isEmpty()) return FromCp1252(text::kUntitled);
+    if (filePath_.isEmpty()) return Tr(text::kUntitled);
     return QFileInfo(filePath_).fileName();
 }
 
@@ -167,11 +167,10 @@ void CDocumentHost::CourseRefused(const CCourseLoad& load, bool startup) {
         ImportantFileMissing(load.path);
         return;
     }
-    QString message = FromCp1252(text::kCourseNotOpened);
+    QString message = Tr(text::kCourseNotOpened);
     message.replace(QStringLiteral("%1"), QString::fromStdString(load.path));
     if (load.status != CourseStatus::kUnreadable) {
-        message = QString::fromStdString(load.Message()) + QLatin1Char(' ') +
-                  QString::fromUtf8(text::kCourseKept);
+        message = QString::fromStdString(load.Message()) + QLatin1Char(' ') + Tr(text::kCourseKept);
     }
     prompts_.Message(message, QMessageBox::Warning);
 }

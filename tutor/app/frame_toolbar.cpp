@@ -8,6 +8,7 @@
 #include "core/app/strings.h"
 #include "shared/qt_text.h"
 #include "tutor/app/frame_actions.h"
+#include "tutor/texts.h"
 
 namespace zav::ui {
 namespace {
@@ -44,7 +45,7 @@ constexpr Command kCommands[] = {
 };
 
 void SetPrompt(QAction* action, const char* prompt) {
-    const QString text = FromCp1252(prompt);
+    const QString text = Tr(prompt);
     const int lineBreak = text.indexOf('\n');
     action->setStatusTip(lineBreak < 0 ? text : text.left(lineBreak));
     // A command without a tooltip of its own shows none, not its menu text.

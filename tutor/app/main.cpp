@@ -8,12 +8,16 @@
 #include "core/app/strings.h"
 #include "shared/prompts.h"
 #include "shared/qt_text.h"
+#include "shared/translation.h"
 #include "tutor/app/zavtype_app.h"
+#include "tutor/texts.h"
 
 namespace {
 
 void PrintHelp() {
-    std::puts(zav::ui::FromCp1252(zav::text::kCommandLineHelp).toLocal8Bit().constData());
+    // Answered without a display: the translation is read without the application.
+    const QString help = zav::ui::EarlyTranslation("ZAVType", zav::text::kCommandLineHelp);
+    std::puts(help.toLocal8Bit().constData());
 }
 
 }  // namespace
@@ -39,7 +43,7 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setOrganizationName(zav::ui::FromCp1252(zav::text::kOrganization));
     QApplication::setApplicationName(zav::ui::FromCp1252(zav::text::kAppName));
-    zav::ui::InstallQtSpanish();
+    zav::ui::InstallInterfaceLanguage();
     zav::ui::CPrompts prompts;
     zav::ui::CZAVTypeApp tutor(
         std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()), prompts);

@@ -29,6 +29,7 @@
 #include "tutor/stats/exercise_bar.h"
 #include "tutor/stats/journal_link.h"
 #include "tutor/stats/letters_bar.h"
+#include "tutor/texts.h"
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
@@ -82,7 +83,7 @@ CMainFrame::~CMainFrame() {
 }
 
 QAction* CMainFrame::AddAction(QMenu* menu, const char* text, const char* name) {
-    QAction* action = menu->addAction(FromCp1252(text));
+    QAction* action = menu->addAction(Tr(text));
     action->setObjectName(QString::fromLatin1(name));
     // A shortcut the menu shows is one that works.
     const QString shown = action->text().section(QLatin1Char('\t'), 1);
@@ -99,7 +100,7 @@ QAction* CMainFrame::AddAction(QMenu* menu, const char* text, const char* name,
 
 void CMainFrame::CreateMenus() {
     FrameActions& a = actions_;
-    fileMenu_ = menuBar()->addMenu(FromCp1252(text::kMenuFile));
+    fileMenu_ = menuBar()->addMenu(Tr(text::kMenuFile));
     a.fileNew = AddAction(fileMenu_, text::kMenuNew, "fileNew", &CMainFrame::OnFileNew);
     a.fileOpen = AddAction(fileMenu_, text::kMenuOpen, "fileOpen", &CMainFrame::OnFileOpen);
     a.fileSave = AddAction(fileMenu_, text::kMenuSave, "fileSave", &CMainFrame::OnFileSave);
@@ -113,7 +114,7 @@ void CMainFrame::CreateMenus() {
     a.appExit = AddAction(fileMenu_, text::kMenuExit, "appExit", &CMainFrame::OnAppExit);
     RebuildRecentMenu();
 
-    QMenu* view = menuBar()->addMenu(FromCp1252(text::kMenuView));
+    QMenu* view = menuBar()->addMenu(Tr(text::kMenuView));
     a.viewToolbar = AddAction(view, text::kMenuToolbar, "viewToolbar");
     a.viewStatusBar = AddAction(view, text::kMenuStatusBar, "viewStatusBar");
     for (QAction* bar : {a.viewToolbar, a.viewStatusBar}) {
@@ -129,7 +130,7 @@ void CMainFrame::CreateMenus() {
     a.viewStatistics =
         AddAction(view, text::kMenuStatistics, "viewStatistics", &CMainFrame::OnViewStatistics);
 
-    QMenu* exercise = menuBar()->addMenu(FromCp1252(text::kMenuExercise));
+    QMenu* exercise = menuBar()->addMenu(Tr(text::kMenuExercise));
     a.exercisePrevious =
         AddAction(exercise, text::kMenuPrevious, "exercisePrevious", &CMainFrame::OnPrevious);
     a.exerciseNext = AddAction(exercise, text::kMenuNext, "exerciseNext", &CMainFrame::OnNext);
@@ -154,9 +155,9 @@ void CMainFrame::CreateMenus() {
         a.drillPlus->setObjectName(QStringLiteral("drillPlus"));
     }
 
-    QMenu* improve = menuBar()->addMenu(FromCp1252(text::kMenuImprove));
+    QMenu* improve = menuBar()->addMenu(Tr(text::kMenuImprove));
     a.aboutDrillPlus = AddAction(improve, text::kMenuAboutDrillPlus, "aboutDrillPlus");
-    QMenu* help = menuBar()->addMenu(FromCp1252(text::kMenuHelp));
+    QMenu* help = menuBar()->addMenu(Tr(text::kMenuHelp));
     a.helpIndex = AddAction(help, text::kMenuHelpPage, "helpIndex");
     a.helpTips = AddAction(help, text::kMenuTips, "helpTips");
     a.appAbout = AddAction(help, text::kMenuAbout, "appAbout", &CMainFrame::OnAppAbout);
@@ -181,9 +182,9 @@ void CMainFrame::CreateBars() {
     addDockWidget(Qt::BottomDockWidgetArea, lettersBar_, Qt::Vertical);
     // Titled, so that the bars' context menu and a floating bar name them; the "Ver" check marks
     // follow the bars however they are shown or hidden.
-    toolBar_->setWindowTitle(FromCp1252(text::kToolBarTitle));
-    exerciseBar_->setWindowTitle(FromCp1252(text::kExerciseBarTitle));
-    lettersBar_->setWindowTitle(FromCp1252(text::kLettersBarTitle));
+    toolBar_->setWindowTitle(Tr(text::kToolBarTitle));
+    exerciseBar_->setWindowTitle(Tr(text::kExerciseBarTitle));
+    lettersBar_->setWindowTitle(Tr(text::kLettersBarTitle));
     exerciseBar_->setObjectName(QStringLiteral("exerciseBar"));
     lettersBar_->setObjectName(QStringLiteral("lettersBar"));
     connect(toolBar_->toggleViewAction(), &QAction::toggled, actions_.viewToolbar,
@@ -377,8 +378,8 @@ void CMainFrame::OnFileNew() {
 }
 
 void CMainFrame::OnFileOpen() {
-    const QString file = prompts_.OpenFileName(QStringLiteral("Abrir"),
-                                               FromCp1252(text::kProgressFilter), QString());
+    const QString file =
+        prompts_.OpenFileName(Tr(text::kOpenTitle), Tr(text::kProgressFilter), QString());
     if (!file.isEmpty()) OpenFile(file);
 }
 
@@ -399,7 +400,7 @@ void CMainFrame::OnFileSaveAs() {
 
 void CMainFrame::OnLoadCourse() {
     const QString file =
-        prompts_.OpenFileName(FromCp1252(text::kLoadCourseTitle), QString(),
+        prompts_.OpenFileName(Tr(text::kLoadCourseTitle), QString(),
                               QString::fromStdString(documents_.Document().course.Path()));
     if (!file.isEmpty()) documents_.LoadCourse(file);
 }

@@ -22,6 +22,7 @@
 #include "tutor/dialogs/stats_dlg.h"
 #include "tutor/keyboard/keyboard_dock.h"
 #include "tutor/stats/journal_link.h"
+#include "tutor/texts.h"
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
@@ -164,17 +165,16 @@ bool CMainFrame::AskAutoAdvance() {
 // The page goes where the user chooses; a file that cannot be written is said so, rather than
 // passed over as if the report were there.
 void CMainFrame::OnReport() {
-    QString title = FromCp1252(text::kMenuReport);
+    QString title = Tr(text::kMenuReport);
     title.remove('&');
-    const QString file =
-        prompts_.SaveFileName(title, FromCp1252(text::kReportFilter),
-                              FromCp1252(text::kReportDefaultName), QStringLiteral("html"));
+    const QString file = prompts_.SaveFileName(
+        title, Tr(text::kReportFilter), Tr(text::kReportDefaultName), QStringLiteral("html"));
     if (file.isEmpty()) return;
     const CZAVTypeDoc& doc = documents_.Document();
     const std::string page = ReportText(doc, ToCp1252(documents_.FilePath()),
                                         ToCp1252(QString::fromStdString(doc.course.Path())));
     if (!WriteReportBytes(QFileInfo(file).absoluteFilePath().toStdString(), page)) {
-        QString message = FromCp1252(text::kReportCannotWrite);
+        QString message = Tr(text::kReportCannotWrite);
         message.replace(QStringLiteral("%1"), file);
         prompts_.Message(message, QMessageBox::Warning);
     }

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "shared/qt_text.h"
-#include "core/app/strings.h"
+#include "tutor/texts.h"
 
 namespace zav::ui {
 namespace {
@@ -37,9 +37,9 @@ CStatusPanes::CStatusPanes(QStatusBar* bar, bool watchLocks) : QObject(bar), bar
     // The caption pane gets what the idle text leaves; the shortest caption fits it anyway.
     exercise_ = AddPane(bar, QStringLiteral("Ec 999: 99 de 99"));
     exercise_->installEventFilter(this);
-    caps_ = AddPane(bar, FromCp1252(text::kCapsPane));
-    num_ = AddPane(bar, FromCp1252(text::kNumPane));
-    auto_ = AddPane(bar, FromCp1252(text::kAutoPane));
+    caps_ = AddPane(bar, Tr(text::kCapsPane));
+    num_ = AddPane(bar, Tr(text::kNumPane));
+    auto_ = AddPane(bar, Tr(text::kAutoPane));
     connect(bar_, &QStatusBar::messageChanged, this, &CStatusPanes::OnMessageChanged);
     OnMessageChanged(QString());
     if (watchLocks) qApp->installEventFilter(this);
@@ -51,7 +51,7 @@ bool CStatusPanes::PlatformReportsLocks() {
 
 void CStatusPanes::OnMessageChanged(const QString& message) {
     // A prompt that ends leaves the idle text behind.
-    if (message.isEmpty()) bar_->showMessage(FromCp1252(text::kIdlePrompt));
+    if (message.isEmpty()) bar_->showMessage(Tr(text::kIdlePrompt));
 }
 
 void CStatusPanes::SetExercise(const QString& caption) {
@@ -66,7 +66,7 @@ void CStatusPanes::SetExercise(const QString& caption) {
 void CStatusPanes::FitCaption() {
     const int chrome = PaneChrome(exercise_);
     const int full = exercise_->fontMetrics().horizontalAdvance(caption_) + chrome;
-    const int prompt = bar_->fontMetrics().horizontalAdvance(FromCp1252(text::kIdlePrompt));
+    const int prompt = bar_->fontMetrics().horizontalAdvance(Tr(text::kIdlePrompt));
     int width = std::max(full, exercise_->minimumWidth());
     if (exercise_->isVisible() && exercise_->x() > 0) {
         const int room = exercise_->x() + exercise_->width() - 8 - prompt;
@@ -78,7 +78,7 @@ void CStatusPanes::FitCaption() {
 }
 
 void CStatusPanes::SetAuto(bool on) {
-    auto_->setText(on ? FromCp1252(text::kAutoPane) : QString());
+    auto_->setText(on ? Tr(text::kAutoPane) : QString());
 }
 
 void CStatusPanes::TrackLocks(const QKeyEvent& event) {
@@ -92,8 +92,8 @@ void CStatusPanes::TrackLocks(const QKeyEvent& event) {
     } else if (event.key() == Qt::Key_CapsLock || event.key() == Qt::Key_NumLock) {
         return;  // a lock key's release tells nothing new
     }
-    caps_->setText(caps ? FromCp1252(text::kCapsPane) : QString());
-    num_->setText(num ? FromCp1252(text::kNumPane) : QString());
+    caps_->setText(caps ? Tr(text::kCapsPane) : QString());
+    num_->setText(num ? Tr(text::kNumPane) : QString());
 }
 
 bool CStatusPanes::eventFilter(QObject* watched, QEvent* event) {

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
 #include <cstring>
@@ -16,15 +15,6 @@
 #include "tutor/typing/zavtype_view.h"
 
 namespace zav::ui {
-
-bool InstallQtSpanish() {
-    static QTranslator translator;
-    if (!translator.isEmpty()) return true;
-    if (!translator.load(QStringLiteral("qtbase_es"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    return QCoreApplication::installTranslator(&translator);
-}
 
 CZAVTypeApp::CZAVTypeApp(std::filesystem::path programFolder, CPrompts& prompts)
     : documents_(doc_, config_, programFolder, prompts, recent_) {

@@ -7,19 +7,15 @@
 #include <memory>
 
 #include "core/app/config.h"
+#include "core/course/document.h"
 #include "tutor/app/document_host.h"
 #include "tutor/app/recent_files.h"
-#include "core/course/document.h"
 
 namespace zav::ui {
 
 class CCompanions;
 class CMainFrame;
 class CPrompts;
-
-// Installs Qt's own Spanish texts (file and font choosers, standard buttons) for the whole
-// program; false when the translation is not installed.
-bool InstallQtSpanish();
 
 class CZAVTypeApp {
   public:

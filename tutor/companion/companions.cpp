@@ -15,6 +15,7 @@
 #include "tutor/app/main_frame.h"
 #include "shared/prompts.h"
 #include "tutor/companion/add_on_missing_dlg.h"
+#include "tutor/texts.h"
 
 namespace zav::ui {
 
@@ -131,10 +132,10 @@ void CCompanions::Settle() {
         case CCompanionLink::Failure::kNone:
             break;
         case CCompanionLink::Failure::kEnded:
-            prompts_.Message(FromCp1252(text::kHelpEnded), QMessageBox::Warning);
+            prompts_.Message(Tr(text::kHelpEnded), QMessageBox::Warning);
             break;
         case CCompanionLink::Failure::kUnreachable:
-            prompts_.Message(FromCp1252(text::kHelpUnreachable), QMessageBox::Warning);
+            prompts_.Message(Tr(text::kHelpUnreachable), QMessageBox::Warning);
             break;
     }
 }
@@ -182,14 +183,12 @@ void CCompanions::OnUnreachable(quint32 id) {
 void CCompanions::StartHelpViewer() {
     if (!receiver_.IsOpen()) {
         // The viewer could neither report its end nor, with the folder refused, be reached.
-        prompts_.Message(FromCp1252(text::kHelpNoPort).arg(receiver_.Error()),
-                         QMessageBox::Warning);
+        prompts_.Message(Tr(text::kHelpNoPort).arg(receiver_.Error()), QMessageBox::Warning);
         return;
     }
     const port::PortId viewer = StartDetached(ViewerPath(), viewerArguments_);
     if (viewer == 0) {
-        prompts_.Message(FromCp1252(text::kCreateProcessFailed).arg(ViewerPath()),
-                         QMessageBox::Warning);
+        prompts_.Message(Tr(text::kCreateProcessFailed).arg(ViewerPath()), QMessageBox::Warning);
         return;
     }
     watchedViewer_ = viewer;

@@ -3,6 +3,7 @@
 #include "core/app/strings.h"
 #include "shared/prompts.h"
 #include "shared/qt_text.h"
+#include "tutor/texts.h"
 #include "ui_practice_dlg.h"
 
 namespace zav::ui {
@@ -78,15 +79,14 @@ void CPracticeDlg::OnStart() {
     for (const QLineEdit* edit : {ui_->anyOrderEdit, ui_->inOrderEdit}) {
         const QString missing = FirstWithoutCp1252(edit->text());
         if (missing.isEmpty()) continue;
-        prompts_.Message(FromCp1252(text::kCharacterNotPractisable).arg(missing),
-                         QMessageBox::Warning);
+        prompts_.Message(Tr(text::kCharacterNotPractisable).arg(missing), QMessageBox::Warning);
         return;
     }
     ReadControls();
     if (!CanStartPractice(choice_, slowLetters_)) {
-        prompts_.Message(FromCp1252(choice_.mode == PracticeSlow ? text::kNoSlowLetters
-                                                                 : text::kNothingToPractise),
-                         QMessageBox::Warning);
+        prompts_.Message(
+            Tr(choice_.mode == PracticeSlow ? text::kNoSlowLetters : text::kNothingToPractise),
+            QMessageBox::Warning);
         return;
     }
     accept();

@@ -1,10 +1,10 @@
 #include "tutor/dialogs/stats_dlg.h"
 
-#include "shared/qt_text.h"
 #include "core/course/document.h"
+#include "shared/qt_text.h"
 #include "tutor/keyboard/key_heat.h"
-#include "core/app/strings.h"
 #include "tutor/stats/progress_chart.h"
+#include "tutor/texts.h"
 #include "ui_stats_dlg.h"
 
 namespace zav::ui {
@@ -15,7 +15,7 @@ CStatsDlg::CStatsDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowMinimizeButtonHint);
     for (const char* name : {text::kTabHistory, text::kTabSpeed, text::kTabPrecision}) {
-        ui_->tabBar->addTab(FromCp1252(name));
+        ui_->tabBar->addTab(Tr(name));
     }
     progressTab_ = ui_->tabBar->addTab(tr("Progreso"));
     keyboardTab_ = ui_->tabBar->addTab(tr("Teclado"));

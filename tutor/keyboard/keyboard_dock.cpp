@@ -13,12 +13,12 @@
 #include <QThreadPool>
 #include <QTimer>
 
-#include "shared/qt_text.h"
+#include "core/app/strings.h"
 #include "core/fingers/finger_layout.h"
+#include "core/typing/typing_engine.h"
+#include "shared/qt_text.h"
 #include "tutor/keyboard/keyboard_widget.h"
 #include "tutor/keyboard/xkb_keyboard.h"
-#include "core/app/strings.h"
-#include "core/typing/typing_engine.h"
 #include "ui_keyboard_dock.h"
 
 namespace zav::ui {
@@ -70,7 +70,7 @@ class CDeadKeyWatcher : public QAbstractNativeEventFilter {
 CKeyboardDock::CKeyboardDock(QWidget* parent)
     : QDockWidget(parent), ui_(std::make_unique<Ui::CKeyboardDock>()) {
     setObjectName(QStringLiteral("keyboardDock"));
-    setWindowTitle(QStringLiteral("Teclado"));
+    setWindowTitle(tr("Teclado"));
     setFeatures(DockWidgetMovable | DockWidgetFloatable | DockWidgetClosable);
     setAllowedAreas(Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
     auto* content = new QWidget(this);
@@ -94,9 +94,9 @@ QString CKeyboardDock::MarkText() const {
 
 void CKeyboardDock::AddToMenu(QAction* before) {
     QAction* toggle = toggleViewAction();
-    toggle->setText(QStringLiteral("&Teclado"));
+    toggle->setText(tr("&Teclado"));
     toggle->setObjectName(QStringLiteral("viewKeyboard"));
-    toggle->setStatusTip(QStringLiteral("Muestra u oculta el teclado con la tecla siguiente"));
+    toggle->setStatusTip(tr("Muestra u oculta el teclado con la tecla siguiente"));
     if (before)
         for (QObject* owner : before->associatedObjects())
             if (auto* menu = qobject_cast<QMenu*>(owner)) menu->insertAction(before, toggle);
@@ -242,9 +242,8 @@ void CKeyboardDock::Relight() {
     ui_->keyboard->SetHighlight(light.keys, light.main, following);
     // A character that no key types is marked once per exercise, not lit.
     if (light.untypable && marked_.insert(code).second) {
-        ui_->untypableMark->setText(
-            QStringLiteral("«%1»: ninguna tecla de este teclado escribe este carácter")
-                .arg(FromCp1252(std::string(1, next_))));
+        ui_->untypableMark->setText(tr("«%1»: ninguna tecla de este teclado escribe este carácter")
+                                        .arg(FromCp1252(std::string(1, next_))));
         ui_->untypableMark->show();
     } else if (!light.untypable) {
         ui_->untypableMark->hide();

@@ -1,5 +1,6 @@
 #include "tutor/keyboard/keyboard_widget.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -28,11 +29,11 @@ QString RoleText(KeyRole role, bool altGr) {
         case KeyRole::Tab:
             return QStringLiteral("Tab \u21E5");
         case KeyRole::Caps:
-            return QStringLiteral("Bloq May\u00FAs");
+            return QCoreApplication::translate("CKeyboardWidget", "Bloq Mayús");
         case KeyRole::Return:
-            return QStringLiteral("Intro \u21B5");
+            return QCoreApplication::translate("CKeyboardWidget", "Intro ↵");
         case KeyRole::Shift:
-            return QStringLiteral("\u21E7 May\u00FAs");
+            return QCoreApplication::translate("CKeyboardWidget", "⇧ Mayús");
         case KeyRole::Control:
             return QStringLiteral("Ctrl");
         case KeyRole::Super:
@@ -42,7 +43,7 @@ QString RoleText(KeyRole role, bool altGr) {
         case KeyRole::AltGr:
             return altGr ? QStringLiteral("Alt Gr") : QStringLiteral("Alt");
         case KeyRole::Menu:
-            return QStringLiteral("Men\u00FA");
+            return QCoreApplication::translate("CKeyboardWidget", "Menú");
         case KeyRole::Character:
         case KeyRole::Space:
             break;

@@ -46,9 +46,9 @@ void CProgressChart::ShowPeriods(const std::vector<ProgressPeriod>& periods, boo
     font.setPixelSize(10);
     painter.setFont(font);
     if (!journal || periods.empty()) {
-        painter.drawText(canvas_.rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                         journal ? tr("Todav\u00eda no hay pr\u00e1ctica en el diario.")
-                                 : tr("Sin diario de progreso."));
+        painter.drawText(
+            canvas_.rect(), Qt::AlignCenter | Qt::TextWordWrap,
+            journal ? tr("Todavía no hay práctica en el diario.") : tr("Sin diario de progreso."));
     } else {
         Draw(painter, periods);
     }
@@ -133,14 +133,13 @@ void CProgressChart::Draw(QPainter& painter, const std::vector<ProgressPeriod>& 
                      ShortDate(periods.back().start));
     if (weeks > 0)
         painter.drawText(QRect(kLeft + 60, kBottom + 2, kRight - kLeft - 120, 12), Qt::AlignCenter,
-                         tr("semanas | d\u00edas"));
+                         tr("semanas | días"));
     const int legendY = kBottom + 22;
     int lx = 2;
     for (const auto& [color, text] :
          {std::pair{kSpeed, tr("lpm")}, std::pair{kErrors, tr("% errores")},
-          std::pair{
-              kMinutes,
-              tr("minutos al d\u00eda (m\u00e1x. %1)").arg(QString::number(maxMinutes, 'f', 0))}}) {
+          std::pair{kMinutes,
+                    tr("minutos al día (máx. %1)").arg(QString::number(maxMinutes, 'f', 0))}}) {
         painter.fillRect(lx, legendY + 3, 10, 6, color);
         painter.setPen(Qt::black);
         const int width = painter.fontMetrics().horizontalAdvance(text);
