@@ -55,7 +55,7 @@ TEST(FrameCleanStart, NewExercisesAndDocumentsStartWithAnEmptyBar) {
         {"Saltar", nullptr,
          [](FrameFixture& t) {
              t.Trigger("exerciseJump");
-             ui::CJumpDlg* jump = t.Frame()->findChild<ui::CJumpDlg*>();
+             ui::CJumpDlg* jump = t.Frame()->JumpDlg();
              Child<QLineEdit>(*jump, "numberEdit")->setText(QStringLiteral("4"));
              Child<QAbstractButton>(*jump, "jumpButton")->click();
          }},
@@ -89,7 +89,7 @@ TEST(FrameCleanStart, NewExercisesAndDocumentsStartWithAnEmptyBar) {
 TEST(FrameDialogFocus, JumpTakesATypedNumberAndEnterEveryTime) {
     FrameFixture t;
     ASSERT_TRUE(t.Start());
-    ui::CJumpDlg* jump = t.Frame()->findChild<ui::CJumpDlg*>();
+    ui::CJumpDlg* jump = t.Frame()->JumpDlg();
     auto* number = Child<QLineEdit>(*jump, "numberEdit");
     for (const char* typed : {"4", "2"}) {
         t.Trigger("exerciseJump");

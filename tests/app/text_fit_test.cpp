@@ -16,6 +16,7 @@
 #include "core/app/strings.h"
 #include "tutor/app/status_panes.h"
 #include "tutor/stats/exercise_bar.h"
+#include "tutor/texts.h"
 
 namespace zav::testing {
 namespace {
@@ -44,7 +45,7 @@ TEST(TextFit, TheIdleTextFitsTheStatusBarAtTheUsualSizes) {
     TutorFixture t(kLongTitles);
     ASSERT_TRUE(t.Start());
     QStatusBar* bar = t.Frame()->statusBar();
-    const QString idle = ui::FromCp1252(text::kIdlePrompt);
+    const QString idle = ui::Tr(text::kIdlePrompt);
     for (QSize size : {QSize(730, 400), QSize(730, 620), QSize(900, 620)}) {
         t.Frame()->resize(size);
         QApplication::processEvents();

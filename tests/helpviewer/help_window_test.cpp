@@ -90,7 +90,7 @@ TEST_F(HelpWindowTest, HasTheTitleSizeMenusAndToolbarOfTheViewer) {
                                     "&Ayuda de este ejercicio"}));
     // The program's icon on the window, its dialogs and its About box, not the platform's.
     EXPECT_EQ(window_->windowIcon().availableSizes().size(), 6);
-    help::CAboutDlg about(window_.get());
+    ui::CAboutDlg about({QStringLiteral("ZAVTHelp"), {}, {}}, window_.get());
     EXPECT_EQ(about.windowIcon().cacheKey(), window_->windowIcon().cacheKey());
     EXPECT_EQ(about.findChild<QLabel*>("icon")->pixmap().toImage(),
               window_->windowIcon().pixmap(32, 32).toImage());
