@@ -4,9 +4,9 @@
 // here or handed to the host's bars.
 #include <QFont>
 #include <QImage>
-#include <QTextLayout>
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 #include "tutor/app/config.h"
 #include "tutor/course/random.h"
@@ -72,6 +72,14 @@ class CZAVTypeView : public QWidget, private ITypingListener {
     void TypeText(const QString& text);
     // Offset of the first `characters` characters of the line in the exercise font.
     qreal PrefixX(int characters);
+    // The centre of character `position` of the line, from the text's left edge.
+    int MarkX(int position);
+    // The typing box, its text, the wrong key and the caret, within `columns` of the canvas
+    // only (all of them when null); false when the text must be drawn whole instead (its
+    // clipping changed).
+    bool DrawTypingColumns(QPainter& p, const QRect& box, const QRect& text, const QRect& columns);
+    // The typed text as one string, as far as the view shows it in the text colour.
+    QString ShownTypedText() const;
     // The wrong key after the typed text, in the error colour on a tinted background.
     void DrawWrongKey(QPainter& p, const QRect& text, qreal x);
     // Marks the next character of the line to copy; returns the pixels changed.
@@ -108,9 +116,15 @@ class CZAVTypeView : public QWidget, private ITypingListener {
     QTimer timer_;
     QImage canvas_;
     QFont font_;
-    QTextLayout layout_;
+    // The line to copy, laid out once: where each of its characters begins.
     std::string layoutLine_;
+    std::vector<qreal> prefixX_;
+    int margin_ = 8;
     bool layoutValid_ = false;
+    // What the typing box shows now, so that a keystroke redraws only the columns it changes.
+    int drawnPosition_ = -1;
+    bool textClipped_ = false;
+    int drawnMarks_ = -1;
     bool focus_ = false;
     int caretX_ = 55;
     TypingMarks marks_;
