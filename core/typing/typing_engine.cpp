@@ -112,7 +112,7 @@ void CTypingEngine::WrongCharacter(unsigned char typed) {
     ++doc_.stats.letterErrors[static_cast<unsigned char>(expected)];
     if (record_.errorLetters.find(expected) == std::string::npos)
         record_.errorLetters.push_back(expected);
-    currentMarks_.Add(markX_);
+    currentMarks_.Add(record_.letters);
     ++record_.errors;
 }
 

@@ -74,9 +74,6 @@ class CTypingEngine {
     void PushTurnHistory(int errors);
     void AddToTurnNumber() { ++turnNumber_; }
 
-    // Written by every redraw: the centre of the expected character from the text origin.
-    void SetMarkX(int x) { markX_ = x; }
-
     const std::string& SourceLine() const { return sourceLine_; }
     const std::string& TypedText() const { return typedText_; }
     int Position() const { return record_.letters; }
@@ -86,6 +83,8 @@ class CTypingEngine {
     const ITypingListener::TurnHistory& TurnHistory() const { return turnHistory_; }
     const CTurnRecord& Record() const { return record_; }
     const std::string& StatusText() const { return statusText_; }
+    // The error marks of this turn, the last one and the ones before: the positions in the line
+    // of the characters that were missed.
     const CMarkSet& CurrentMarks() const { return currentMarks_; }
     const CMarkSet& PreviousMarks() const { return previousMarks_; }
     const CMarkSet& OlderMarks() const { return olderMarks_; }
@@ -114,7 +113,6 @@ class CTypingEngine {
     bool timed_ = false;
     bool paused_ = false;
     TimeStamp pausedAt_;
-    int markX_ = 0;
     int turnNumber_ = 0;
     ITypingListener::TurnHistory turnHistory_{};
     TimeStamp start_;

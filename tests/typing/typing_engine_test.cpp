@@ -99,14 +99,13 @@ TEST_F(EngineTest, ThreeWrongKeysAtOnePositionCountOneError) {
     Load("\tFila\nab\n");
     Type("a");
     for (char wrong : std::string("xyz")) {
-        engine.SetMarkX(17);
         Type(std::string(1, wrong));
         EXPECT_EQ(engine.TypedText(), std::string("a") + wrong);
     }
     EXPECT_EQ(engine.Record().errors, 1);
     EXPECT_EQ(Count(Sound::Bad), 3);
     EXPECT_EQ(engine.CurrentMarks().Count(), 1);
-    EXPECT_EQ(*engine.CurrentMarks().begin(), 17);
+    EXPECT_EQ(*engine.CurrentMarks().begin(), 1);  // the position of the missed "b"
     EXPECT_EQ(engine.Record().errorLetters, "b");
     EXPECT_EQ(doc.stats.letterErrors['b'], 1);
     EXPECT_TRUE(engine.PendingError());
@@ -167,7 +166,6 @@ TEST_F(EngineTest, MarksStopAt250WhileErrorsGoOn) {
     const std::string line(260, 'a');
     Load("\tFila\n" + line.substr(0, 255) + "\n");
     for (int i = 0; i < 251; ++i) {
-        engine.SetMarkX(i * 3);
         Type("b");
         Type("a");
     }
@@ -231,11 +229,10 @@ TEST_F(EngineTest, CaptionsByKind) {
 
 TEST_F(EngineTest, MarksRollFromCurrentToPreviousToOlder) {
     Load("\tFila\nab\n");
-    engine.SetMarkX(5);
-    Type("xab");
+    Type("axb");
     EXPECT_EQ(engine.CurrentMarks().Count(), 0);
     ASSERT_EQ(engine.PreviousMarks().Count(), 1);
-    EXPECT_EQ(*engine.PreviousMarks().begin(), 5);
+    EXPECT_EQ(*engine.PreviousMarks().begin(), 1);
     Type("ab");
     EXPECT_EQ(engine.PreviousMarks().Count(), 0);
     ASSERT_EQ(engine.OlderMarks().Count(), 1);

@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 
 #include "tests/typing/tutor_fixture.h"
+#include "shared/qt_text.h"
 
 namespace zav::testing {
 namespace {
@@ -120,6 +121,33 @@ TEST(TypingMarks, NextLetterMarkFollowsTheKeysAtEveryFontSize) {
         EXPECT_EQ(Count(canvas, QRect(50, mid - 45, 630, 1), kCaret), 0) << size;
         EXPECT_EQ(Count(canvas, QRect(50, mid - 6, 630, 2), kCaret), 0) << size;
     }
+}
+
+// A keystroke redraws only the columns it changes, yet the canvas is the one a full redraw
+// gives, with kerned pairs, ligatures, wrong keys in both marks and a line wider than the box
+// (whose text is then clipped; only the caret may trail beyond the box's right edge), and a font
+// taller than the box.
+TEST(TypingMarks, KeystrokesDrawWhatAFullRedrawDraws) {
+    const std::string lines[] = {"AVA To fi ffl jy f\xedn Wa", std::string(70, 'W') + " fj"};
+    for (const std::string& line : lines)
+        for (const bool marked : {true, false}) {
+            const std::string size = marked ? "120" : "260";
+            TutorFixture t("\tFila\n" + line + "\n",
+                           "audio:off\nfont_name:DejaVu Sans\nfont_size:" + size + "\n");
+            ASSERT_TRUE(t.Start());
+            t.View()->SetTypingMarks({marked, marked});
+            const QRect inside(0, 0, t.View()->width() - 50, t.View()->height());
+            for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+                for (const char key : {'q', line[i]}) {
+                    QTest::sendKeyEvent(QTest::Click, t.View(), Qt::Key_unknown,
+                                        ui::FromCp1252(std::string(1, key)), Qt::NoModifier);
+                    const QImage partial = t.View()->Canvas().copy(inside);
+                    t.View()->DrawExercise(true);
+                    ASSERT_TRUE(partial == t.View()->Canvas().copy(inside))
+                        << line << " at " << i << " after " << key << " size " << size;
+                }
+            }
+        }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 
 #include "core/course/exercise_text.h"
@@ -97,7 +98,6 @@ void CZAVTypeView::DrawExercise(bool full) {
     const QRect upperText(kTextLeft, mid - box, right - kMargin - kTextLeft, box - 10);
     const QRect typingText(kTextLeft, mid + 10, right - kMargin - kTextLeft, box - 10);
     const QColor background = FromColorRef(config_.col_bgnd);
-    const QColor boxColor = FromColorRef(config_.col_box);
 
     QPainter p(&canvas_);
     p.setFont(font_);
@@ -118,34 +118,118 @@ void CZAVTypeView::DrawExercise(bool full) {
         p.drawText(upperText, kTextFlags, FromCp1252(engine_.SourceLine()));
         if (marks_.nextLetter) nextMark_.KeepClean(canvas_, upperBox);
     }
-    p.fillRect(typingBox, boxColor);
-    Draw3dRect(p, typingBox, FromColorRef(config_.col_bottom_tl),
-               FromColorRef(config_.col_bottom_br));
-    p.setBackground(boxColor);
-    p.setPen(FromColorRef(config_.col_ex));
-
-    // The typed text up to the position is the line's own beginning, so both widths are
-    // prefixes of the line, read from one layout made once per line.
     const int position = engine_.Position();
     const qreal x1 = PrefixX(position);
     const qreal x2 = PrefixX(position + 1);
-    const std::string& typed = engine_.TypedText();
-    if (marks_.wrongKey && typed.size() > static_cast<std::size_t>(position)) {
-        p.drawText(typingText, kTextFlags, FromCp1252(typed.substr(0, position)));
-        DrawWrongKey(p, typingText, x1);
-    } else {
-        p.drawText(typingText, kTextFlags, FromCp1252(typed));
+    const int oldCaretX = caretX_;
+    caretX_ = kTextLeft + static_cast<int>(x1);
+
+    // A keystroke changes the typing box only around the caret: from a little before where the
+    // last one stood to a little after the new character. The rest keeps its pixels. Where these
+    // columns take in the box's right edge, whose frame the text's background covers once the
+    // text reaches it, the whole box is drawn.
+    QRect changed(0, typingBox.top(), right, typingBox.height());
+    bool drawn = false;
+    if (!full && drawnPosition_ >= 0 && drawnPosition_ <= position) {
+        const int from = std::min(kTextLeft + qFloor(PrefixX(drawnPosition_)), oldCaretX) - margin_;
+        const int to = std::max(kTextLeft + qCeil(x2), caretX_) + 2 * margin_;
+        changed.setLeft(std::max(0, from));
+        changed.setRight(std::min(right - 1, to));
+        const int edge = typingBox.right();
+        if (changed.isEmpty())  // the caret is beyond the window's edge: nothing shows
+            drawn = true;
+        else if (changed.left() > edge || changed.right() < edge)
+            drawn = DrawTypingColumns(p, typingBox, typingText, changed);
     }
-    const int w1 = static_cast<int>(x1);
-    const int w2 = static_cast<int>(x2);
-    engine_.SetMarkX((w1 + w2) / 2);
-    caretX_ = kTextLeft + w1;
+    if (!drawn) {
+        changed = QRect(0, typingBox.top(), right, typingBox.height());
+        DrawTypingColumns(p, typingBox, typingText, QRect());
+    }
+    drawnPosition_ = position;
+    p.setBackgroundMode(Qt::TransparentMode);
     const QRect marked =
         marks_.nextLetter ? DrawNextLetter(p, upperBox, upperText, x1, x2) : QRect();
+
+    // The marks change only with a wrong key; those of earlier turns only with a new turn.
+    const bool marksChanged = full || engine_.CurrentMarks().Count() != drawnMarks_;
+    if (marksChanged) {
+        drawnMarks_ = engine_.CurrentMarks().Count();
+        p.setPen(Qt::black);
+        p.setBrush(Qt::black);
+        for (int mark : engine_.OlderMarks()) DrawMark(p, kTextLeft + MarkX(mark), mid, 4);
+        p.setBrush(FromColorRef(config_.col_blobs));
+        for (int mark : engine_.PreviousMarks()) DrawMark(p, kTextLeft + MarkX(mark), mid, 6);
+        for (int mark : engine_.CurrentMarks()) DrawMark(p, kTextLeft + MarkX(mark), mid, 8);
+    }
+    p.end();
+
+    if (full)
+        update();
+    else
+        update(changed | marked | (marksChanged ? QRect(0, mid - 5, right, 11) : QRect()));
+}
+
+QString CZAVTypeView::ShownTypedText() const {
+    const std::string& typed = engine_.TypedText();
+    const auto position = static_cast<std::size_t>(engine_.Position());
+    // With the wrong-key mark a wrong character is drawn on its own, in the error colour.
+    return FromCp1252(marks_.wrongKey && typed.size() > position ? typed.substr(0, position)
+                                                                 : typed);
+}
+
+bool CZAVTypeView::DrawTypingColumns(QPainter& p, const QRect& box, const QRect& text,
+                                     const QRect& columns) {
+    const QColor boxColor = FromColorRef(config_.col_box);
+    const bool whole = columns.isNull();
+    // The clip goes with the painter's saved state: a painter that has clipped draws the
+    // marks' ellipses by another path, a pixel apart.
+    p.save();
+    if (!whole) p.setClipRect(columns);
+    p.fillRect(box, boxColor);
+    Draw3dRect(p, box, FromColorRef(config_.col_bottom_tl), FromColorRef(config_.col_bottom_br));
+    p.setBackground(boxColor);
+    p.setPen(FromColorRef(config_.col_ex));
+    const QString typed = ShownTypedText();
+    QRectF bounds;
+    if (whole) {
+        p.drawText(QRectF(text), kTextFlags, typed, &bounds);
+    } else if (!typed.isEmpty() && columns.left() <= text.right()) {
+        // The typed characters are the line's own, so the words before the caret stand where
+        // the line's layout puts them: only the words that reach into the columns are drawn,
+        // from the start of a word, where shaping does not depend on what comes before.
+        int first = std::min<int>(drawnPosition_, typed.size());
+        while (first > 0 && text.left() + PrefixX(first) + margin_ > columns.left()) --first;
+        while (first > 0 && typed.at(first - 1) != QLatin1Char(' ')) --first;
+        const qreal left = text.left() + PrefixX(first);
+        const QRectF place(left, text.top(), text.right() + 1 - left, text.height());
+        // The whole text is clipped to its rectangle only when it does not fit there.
+        p.save();
+        if (textClipped_) p.setClipRect(text, Qt::IntersectClip);
+        p.setBackgroundMode(Qt::TransparentMode);
+        p.drawText(place, kTextFlags | Qt::TextDontClip, typed.mid(first), &bounds);
+        p.restore();
+        if (bounds.width() > 0)
+            bounds.setLeft(text.left());
+        else
+            bounds = QRectF();
+    }
+    const bool clipped = !typed.isEmpty() && !bounds.isNull() && !QRectF(text).contains(bounds);
+    if (!whole) {
+        if (!typed.isEmpty() && !bounds.isNull() && clipped != textClipped_) {
+            p.restore();
+            return false;
+        }
+    } else {
+        textClipped_ = clipped;
+    }
+    if (marks_.wrongKey &&
+        engine_.TypedText().size() > static_cast<std::size_t>(engine_.Position()))
+        DrawWrongKey(p, text, PrefixX(engine_.Position()));
 
     p.setBackgroundMode(Qt::TransparentMode);
     if (focus_) {
         const int x = caretX_;
+        const int mid = Mid();
         p.setPen(FromColorRef(config_.col_caret));
         p.drawLine(x, mid + box, x, mid + 11);
         if (config_.cursor_shape) {
@@ -153,18 +237,8 @@ void CZAVTypeView::DrawExercise(bool full) {
             p.drawLine(x - 5, mid + 10, x + 4, mid + 10);
         }
     }
-    p.setPen(Qt::black);
-    p.setBrush(Qt::black);
-    for (int mark : engine_.OlderMarks()) DrawMark(p, kTextLeft + mark, mid, 4);
-    p.setBrush(FromColorRef(config_.col_blobs));
-    for (int mark : engine_.PreviousMarks()) DrawMark(p, kTextLeft + mark, mid, 6);
-    for (int mark : engine_.CurrentMarks()) DrawMark(p, kTextLeft + mark, mid, 8);
-    p.end();
-
-    if (full)
-        update();
-    else
-        update(QRect(0, mid - 5, right, box + 11) | marked);
+    p.restore();
+    return true;
 }
 
 // Drawn on its own after the correct prefix, at the place the whole text would put it.
@@ -206,17 +280,24 @@ qreal CZAVTypeView::PrefixX(int characters) {
     const std::string& line = engine_.SourceLine();
     if (!layoutValid_ || layoutLine_ != line) {
         layoutLine_ = line;
-        layout_.setFont(font_);
-        layout_.setText(FromCp1252(line));
-        layout_.beginLayout();
-        QTextLine row = layout_.createLine();
+        QTextLayout layout(FromCp1252(line), font_);
+        layout.beginLayout();
+        QTextLine row = layout.createLine();
         if (row.isValid()) row.setLineWidth(1e6);
-        layout_.endLayout();
+        layout.endLayout();
+        prefixX_.assign(line.size() + 1, 0);
+        // How far a glyph's ink may reach beyond its own advance, and a caret beyond its column.
+        margin_ = std::max(8, QFontMetrics(font_).height());
+        if (row.isValid())
+            for (std::size_t i = 1; i <= line.size(); ++i)
+                prefixX_[i] = row.cursorToX(static_cast<int>(i));
         layoutValid_ = true;
     }
-    if (layout_.lineCount() == 0) return 0;
-    const int end = std::clamp(characters, 0, static_cast<int>(line.size()));
-    return layout_.lineAt(0).cursorToX(end);
+    return prefixX_[std::clamp<std::size_t>(std::max(characters, 0), 0, line.size())];
+}
+
+int CZAVTypeView::MarkX(int position) {
+    return (static_cast<int>(PrefixX(position)) + static_cast<int>(PrefixX(position + 1))) / 2;
 }
 
 void CZAVTypeView::paintEvent(QPaintEvent* event) {

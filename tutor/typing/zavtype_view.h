@@ -4,9 +4,9 @@
 // the listener the view is made with (the main window), which has the view draw, play and tick.
 #include <QFont>
 #include <QImage>
-#include <QTextLayout>
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 #include "core/app/config.h"
 #include "core/course/random.h"
@@ -80,6 +80,14 @@ class CZAVTypeView : public QWidget {
     void TypeText(const QString& text);
     // Offset of the first `characters` characters of the line in the exercise font.
     qreal PrefixX(int characters);
+    // The centre of character `position` of the line, from the text's left edge.
+    int MarkX(int position);
+    // The typing box, its text, the wrong key and the caret, within `columns` of the canvas
+    // only (all of them when null); false when the text must be drawn whole instead (its
+    // clipping changed).
+    bool DrawTypingColumns(QPainter& p, const QRect& box, const QRect& text, const QRect& columns);
+    // The typed text as one string, as far as the view shows it in the text colour.
+    QString ShownTypedText() const;
     // The wrong key after the typed text, in the error colour on a tinted background.
     void DrawWrongKey(QPainter& p, const QRect& text, qreal x);
     // Marks the next character of the line to copy; returns the pixels changed.
@@ -96,9 +104,15 @@ class CZAVTypeView : public QWidget {
     QTimer timer_;
     QImage canvas_;
     QFont font_;
-    QTextLayout layout_;
+    // The line to copy, laid out once: where each of its characters begins.
     std::string layoutLine_;
+    std::vector<qreal> prefixX_;
+    int margin_ = 8;
     bool layoutValid_ = false;
+    // What the typing box shows now, so that a keystroke redraws only the columns it changes.
+    int drawnPosition_ = -1;
+    bool textClipped_ = false;
+    int drawnMarks_ = -1;
     bool focus_ = false;
     int caretX_ = 55;
     TypingMarks marks_;
