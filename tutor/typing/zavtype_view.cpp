@@ -230,10 +230,11 @@ bool CZAVTypeView::DrawTypingColumns(QPainter& p, const QRect& box, const QRect&
     if (focus_) {
         const int x = caretX_;
         const int mid = Mid();
+        const int bottom = mid + BoxHeight();
         p.setPen(FromColorRef(config_.col_caret));
-        p.drawLine(x, mid + box, x, mid + 11);
+        p.drawLine(x, bottom, x, mid + 11);
         if (config_.cursor_shape) {
-            p.drawLine(x - 5, mid + box, x + 4, mid + box);
+            p.drawLine(x - 5, bottom, x + 4, bottom);
             p.drawLine(x - 5, mid + 10, x + 4, mid + 10);
         }
     }
