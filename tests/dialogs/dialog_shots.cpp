@@ -1,6 +1,7 @@
 // Saves a picture of each dialog, filled with sample data, into the folder given as the first
-// argument: settings.png, fingers.png, practice.png, jump.png, auto_advance.png, confirm.png and
-// one stats_<tab>.png per tab. Run it under Xvfb to look at the dialogs as a user would.
+// argument: settings.png, fingers.png, practice.png, jump.png, auto_advance.png, confirm.png,
+// font.png and one stats_<tab>.png per tab. Run it under Xvfb to look at the dialogs as a user
+// would.
 #include <QApplication>
 #include <QDir>
 #include <QTest>
@@ -11,6 +12,7 @@
 #include "tutor/dialogs/advance_confirm_dlg.h"
 #include "tutor/dialogs/auto_advance_dlg.h"
 #include "tutor/dialogs/finger_dlg.h"
+#include "tutor/dialogs/font_dlg.h"
 #include "tutor/dialogs/jump_dlg.h"
 #include "tutor/dialogs/practice_dlg.h"
 #include "tutor/dialogs/settings_dlg.h"
@@ -85,6 +87,9 @@ int main(int argc, char** argv) {
 
     CAdvanceConfirmDlg confirm;
     Save(confirm, folder, "confirm");
+
+    CFontDlg font(QFont(QStringLiteral("DejaVu Sans Mono"), 12));
+    Save(font, folder, "font");
 
     CStatsDlg stats;
     stats.ShowFor(doc);

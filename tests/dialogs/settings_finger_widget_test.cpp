@@ -3,18 +3,19 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFontDialog>
+#include <QDoubleSpinBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
 
-#include "tests/dialogs/dialog_fixture.h"
-#include "shared/qt_text.h"
 #include "core/course/document.h"
 #include "core/course/progress_file.h"
+#include "shared/qt_text.h"
+#include "tests/dialogs/dialog_fixture.h"
 #include "tutor/dialogs/finger_dlg.h"
-#include "tutor/dialogs/font_choice.h"
+#include "tutor/dialogs/font_dlg.h"
 #include "tutor/dialogs/settings_dlg.h"
 
 namespace zav::ui {
@@ -180,21 +181,39 @@ class FingerGuide : public ::testing::Test {
     CFingerDlg dlg;
 };
 
-TEST(FontChooser, OpensOnTheRegularStyleWithoutWritingSystems) {
+// The chooser opens on the face, its regular style and the size; the user's style and size come
+// back from OK, nothing from Cancel.
+TEST(FontChooser, OpensOnTheRegularStyleAndReturnsTheChoice) {
     for (const char* family : {"DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono"}) {
         EXPECT_EQ(RegularStyle(QString::fromLatin1(family)), QStringLiteral("Book")) << family;
-        QString style;
-        bool comboShown = true;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            style = dialog->currentFont().styleName();
-            comboShown = dialog->findChild<QComboBox*>()->isVisible();
-            dialog->reject();
-        });
-        EXPECT_FALSE(ChooseExerciseFont(QFont(QString::fromLatin1(family), 14), nullptr));
-        EXPECT_EQ(style, QStringLiteral("Book")) << family;
-        EXPECT_FALSE(comboShown);
+        for (const char* button : {"okButton", "cancelButton"}) {
+            QString startStyle;
+            double startSize = 0;
+            QTimer::singleShot(0, [&] {
+                auto* dialog = qobject_cast<CFontDlg*>(QApplication::activeModalWidget());
+                if (!dialog) return;
+                auto* styles = dialog->findChild<QListWidget*>("styleList");
+                auto* size = dialog->findChild<QDoubleSpinBox*>("sizeSpin");
+                startStyle = styles->currentItem()->text();
+                startSize = size->value();
+                QListWidgetItem* bold = styles->findItems("Bold", Qt::MatchExactly).value(0);
+                if (bold)
+                    QTest::mouseClick(styles->viewport(), Qt::LeftButton, {},
+                                      styles->visualItemRect(bold).center());
+                size->selectAll();
+                QTest::keyClicks(size, "20");
+                ClickButton(dialog->findChild<QPushButton*>(button));
+            });
+            const std::optional<QFont> chosen =
+                ChooseExerciseFont(QFont(QString::fromLatin1(family), 14), nullptr);
+            EXPECT_EQ(startStyle, QStringLiteral("Book")) << family;
+            EXPECT_EQ(startSize, 14) << family;
+            ASSERT_EQ(chosen.has_value(), QLatin1String(button) == "okButton") << family;
+            if (!chosen) continue;
+            EXPECT_EQ(chosen->family(), QString::fromLatin1(family));
+            EXPECT_EQ(chosen->weight(), QFont::Bold) << family;
+            EXPECT_EQ(chosen->pointSizeF(), 20) << family;
+        }
     }
 }
 

@@ -7,7 +7,7 @@
 #include "core/course/document.h"
 #include "shared/prompts.h"
 #include "shared/qt_text.h"
-#include "tutor/dialogs/font_choice.h"
+#include "tutor/dialogs/font_dlg.h"
 #include "ui_settings_dlg.h"
 
 namespace zav::ui {
