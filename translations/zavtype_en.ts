@@ -5,11 +5,11 @@
     <name>CAboutDlg</name>
     <message>
         <source>About ZAVTHelp</source>
-        <translation>About ZAVTHelp</translation>
+        <translation type="vanished">About ZAVTHelp</translation>
     </message>
     <message>
         <source>ZAVTHelp Version 1.0</source>
-        <translation>ZAVTHelp Version 1.0</translation>
+        <translation type="vanished">ZAVTHelp Version 1.0</translation>
     </message>
     <message>
         <source>Programa libre con licencia GNU GPL, versión 3 o posterior, sin garantía alguna.</source>
@@ -17,15 +17,15 @@
     </message>
     <message>
         <source>Acerca de ZAVType</source>
-        <translation>About ZAVType</translation>
+        <translation type="vanished">About ZAVType</translation>
     </message>
     <message>
         <source>ZAVType Version 1.40-es</source>
-        <translation>ZAVType Version 1.40-es</translation>
+        <translation type="vanished">ZAVType Version 1.40-es</translation>
     </message>
     <message>
         <source>Para recibir instrucciones y consejos, seleccione &quot;Ayuda&quot;</source>
-        <translation>For instructions and tips, choose &quot;Help&quot;</translation>
+        <translation type="vanished">For instructions and tips, choose &quot;Help&quot;</translation>
     </message>
     <message>
         <source>OK</source>
@@ -169,6 +169,41 @@
     <message>
         <source>Posición de los dedos</source>
         <translation>Finger positions</translation>
+    </message>
+</context>
+<context>
+    <name>CFontDlg</name>
+    <message>
+        <source>Fuente del ejercicio</source>
+        <translation>Exercise font</translation>
+    </message>
+    <message>
+        <source>&amp;Fuente</source>
+        <translation>&amp;Font</translation>
+    </message>
+    <message>
+        <source>&amp;Estilo</source>
+        <translation>&amp;Style</translation>
+    </message>
+    <message>
+        <source>&amp;Tamaño</source>
+        <translation>Si&amp;ze</translation>
+    </message>
+    <message>
+        <source>Muestra</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz Ññ ¿áéíóú? 0123</source>
+        <translation>AaBbYyZz Ññ ¿áéíóú? 0123</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -769,6 +804,14 @@ Type some letters.</translation>
     <message>
         <source>El curso y su progreso siguen como estaban.</source>
         <translation>The course and its progress stay as they were.</translation>
+    </message>
+    <message>
+        <source>Acerca de ZAVType</source>
+        <translation>About ZAVType</translation>
+    </message>
+    <message>
+        <source>Para recibir instrucciones y consejos, seleccione &quot;Ayuda&quot;</source>
+        <translation>For instructions and tips, choose &quot;Help&quot;</translation>
     </message>
 </context>
 <context>

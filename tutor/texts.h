@@ -60,6 +60,9 @@ inline constexpr char kExerciseBarTitle[] = QT_TRANSLATE_NOOP("ZAVType", "Barra 
 inline constexpr char kLettersBarTitle[] = QT_TRANSLATE_NOOP("ZAVType", "Barra de letras");
 inline constexpr char kMenuTips[] = QT_TRANSLATE_NOOP("ZAVType", "&Mostrar consejos");
 inline constexpr char kMenuAbout[] = QT_TRANSLATE_NOOP("ZAVType", "&Acerca de");
+inline constexpr char kAboutTitle[] = QT_TRANSLATE_NOOP("ZAVType", "Acerca de ZAVType");
+inline constexpr char kAboutClosing[] =
+    QT_TRANSLATE_NOOP("ZAVType", "Para recibir instrucciones y consejos, seleccione \"Ayuda\"");
 inline constexpr char kMenuWebSite[] = QT_TRANSLATE_NOOP("ZAVType", "Sitio &Internet de ZAV Type");
 // Command prompts: the status-bar text, then after a line break the tooltip, if any.
 inline constexpr char kPromptNew[] = QT_TRANSLATE_NOOP("ZAVType",

@@ -415,8 +415,7 @@ void CMainFrame::OnAppExit() {
 
 void CMainFrame::OnAppAbout() {
     CAboutDlg dialog(
-        {QStringLiteral("Acerca de ZAVType"), QStringLiteral("ZAVType Version 1.40-es"),
-         QStringLiteral("Para recibir instrucciones y consejos, seleccione \"Ayuda\"")},
+        {Tr(text::kAboutTitle), QStringLiteral("ZAVType Version 1.40-es"), Tr(text::kAboutClosing)},
         this);
     dialog.exec();
 }
