@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include "ui_font_dlg.h"
 
@@ -37,6 +38,12 @@ CFontDlg::CFontDlg(const QFont& initial, QWidget* parent)
     ui_->setupUi(this);
     // The exercises are Western text: only faces that can show it are offered.
     ui_->familyCombo->setWritingSystem(QFontDatabase::Latin);
+    // Room for the longest usual style name and six of them, in the dialog's own font.
+    const QFontMetrics metrics = ui_->styleList->fontMetrics();
+    ui_->styleList->setFixedSize(
+        metrics.horizontalAdvance(QStringLiteral("Condensed Bold Oblique")) +
+            style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4 * ui_->styleList->frameWidth(),
+        6 * metrics.height() + 2 * ui_->styleList->frameWidth());
 
     // The face the font resolves to on this system, as the user sees it now.
     {
