@@ -217,6 +217,25 @@ TEST(FontChooser, OpensOnTheRegularStyleAndReturnsTheChoice) {
     }
 }
 
+// The settings ask in pixels: OK without a change gives back the same face, plain, and size.
+TEST(FontChooser, OkWithoutAChangeKeepsTheSettingsFont) {
+    QFont initial(QStringLiteral("DejaVu Serif"));
+    initial.setPixelSize(14);
+    double points = 0;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CFontDlg*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        points = 14 * 72.0 / dialog->logicalDpiY();
+        ClickButton(dialog->findChild<QPushButton*>("okButton"));
+    });
+    const std::optional<QFont> chosen = ChooseExerciseFont(initial, nullptr);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->family(), initial.family());
+    EXPECT_EQ(chosen->weight(), QFont::Normal);
+    EXPECT_FALSE(chosen->italic());
+    EXPECT_NEAR(chosen->pointSizeF(), points, 0.05);
+}
+
 TEST_F(FingerGuide, ButtonsAndLetterForACharacter) {
     struct Case {
         char ch;
