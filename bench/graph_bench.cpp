@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "core/course/document.h"
-#include "tutor/dialogs/graph_wnd.h"
 #include "core/stats/graph_model.h"
+#include "tutor/dialogs/graph_wnd.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 
 #include "core/help/page_table.h"
 #include "core/port/messages.h"
+#include "core/port/string_codec.h"
 #include "shared/port.h"
 #include "shared/port_receiver.h"
-#include "core/port/string_codec.h"
 
 namespace {
 

@@ -13,11 +13,11 @@
 #include <QElapsedTimer>
 #include <memory>
 
+#include "core/keyboard/keyboard_map.h"
 #include "shared/prompts.h"
 #include "tutor/app/zavtype_app.h"
 #include "tutor/dialogs/jump_dlg.h"
 #include "tutor/dialogs/stats_dlg.h"
-#include "core/keyboard/keyboard_map.h"
 #include "tutor/keyboard/xkb_keyboard.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <climits>
 #include <string>
 
-#include "fuzz/check.h"
 #include "core/course/course.h"
 #include "core/course/course_check.h"
+#include "fuzz/check.h"
 
 namespace {
 

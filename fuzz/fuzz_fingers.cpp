@@ -3,8 +3,8 @@
 // first keys of fingers that type the given letters.
 #include <string>
 
-#include "fuzz/check.h"
 #include "core/fingers/finger_layout.h"
+#include "fuzz/check.h"
 
 namespace {
 

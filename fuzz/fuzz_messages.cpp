@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/check.h"
-#include "fuzz/special_files.h"
-#include "core/help/page_table.h"
-#include "core/port/messages.h"
-#include "shared/port.h"
-#include "core/port/string_codec.h"
 #include "core/companion/companion_link.h"
 #include "core/course/course.h"
+#include "core/help/page_table.h"
+#include "core/port/messages.h"
+#include "core/port/string_codec.h"
+#include "fuzz/check.h"
+#include "fuzz/special_files.h"
+#include "shared/port.h"
 
 namespace {
 

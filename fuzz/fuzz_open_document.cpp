@@ -7,9 +7,9 @@
 
 #include <string>
 
+#include "core/course/progress_file.h"
 #include "fuzz/check.h"
 #include "fuzz/special_files.h"
-#include "core/course/progress_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     static const auto& folder = zav::fuzz::SpecialFiles();

@@ -3,8 +3,8 @@
 #include <climits>
 #include <string>
 
-#include "fuzz/check.h"
 #include "core/help/page_table.h"
+#include "fuzz/check.h"
 
 namespace {
 

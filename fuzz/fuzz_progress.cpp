@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/check.h"
 #include "core/course/exercise_text.h"
 #include "core/course/progress_file.h"
 #include "core/course/random.h"
@@ -12,6 +11,7 @@
 #include "core/stats/graph_model.h"
 #include "core/stats/measures.h"
 #include "core/stats/report.h"
+#include "fuzz/check.h"
 
 namespace {
 

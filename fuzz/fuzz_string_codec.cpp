@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "core/port/string_codec.h"
 #include "fuzz/check.h"
 #include "shared/port.h"
-#include "core/port/string_codec.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "helpviewer/help_window.h"
 #include "core/port/messages.h"
+#include "helpviewer/help_window.h"
 
 namespace zav::help {
 

@@ -5,9 +5,9 @@
 #include <QString>
 #include <functional>
 
+#include "core/port/string_codec.h"
 #include "shared/port.h"
 #include "shared/port_receiver.h"
-#include "core/port/string_codec.h"
 
 namespace zav::help {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/course/textfile.h"
 #include "core/app/course_strings.h"
+#include "core/course/textfile.h"
 
 namespace zav {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <utility>
 
+#include "core/app/strings.h"
 #include "core/course/document.h"
 #include "core/course/random.h"
 #include "core/fingers/finger_layout.h"
-#include "core/app/strings.h"
 
 namespace zav {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "core/course/textfile.h"
 #include "core/app/strings.h"
+#include "core/course/textfile.h"
 
 namespace zav {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/help/page_table.h"
 #include "core/course/text_encoding.h"
+#include "core/help/page_table.h"
 
 namespace zav {
 namespace {

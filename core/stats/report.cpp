@@ -5,8 +5,8 @@
 #include <fstream>
 #include <initializer_list>
 
-#include "core/course/document.h"
 #include "core/app/strings.h"
+#include "core/course/document.h"
 #include "core/stats/measures.h"
 
 namespace zav {

@@ -3,8 +3,8 @@
 // real progress file, a course, a pipe, a device, a folder or an oversized file. Start-up either
 // shows the window on a usable document or fails with status 1; it never blocks or reads without
 // end.
-#include "fuzz/qt/tutor_fuzz.h"
 #include "core/course/textfile.h"
+#include "fuzz/qt/tutor_fuzz.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     zav::fuzz::StartApplication();

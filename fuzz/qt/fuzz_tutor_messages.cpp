@@ -3,9 +3,9 @@
 // pipes, devices, folders and oversized files too), TM_HELP_CLOSED, other programs' messages,
 // messages of any content and datagrams of any size. The tutor keeps a usable course, its port
 // stays open and its queue within its limit.
+#include "core/course/textfile.h"
 #include "fuzz/qt/tutor_fuzz.h"
 #include "tutor/companion/companions.h"
-#include "core/course/textfile.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     zav::fuzz::StartApplication();

@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/special_files.h"
 #include "core/port/messages.h"
+#include "fuzz/special_files.h"
 #include "shared/port.h"
 
 namespace zav::fuzz {

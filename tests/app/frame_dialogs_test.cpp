@@ -11,9 +11,9 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "shared/user_settings.h"
 #include "tests/app/frame_test_support.h"
 #include "tutor/app/status_panes.h"
-#include "shared/user_settings.h"
 #include "tutor/app/window_place.h"
 #include "tutor/dialogs/finger_dlg.h"
 #include "tutor/dialogs/graph_wnd.h"
@@ -238,9 +238,12 @@ TEST(FrameDialogs, EnglishToolbarAddsTheAddOnButtonBeforeHelp) {
     EXPECT_EQ(drillPlus->toolTip(), QStringLiteral("Launch ZAV Drill Plus"));
     EXPECT_EQ(drillPlus->statusTip(), QStringLiteral("Drill Plus"));
     // A picture of its own, not the practice button's.
-    EXPECT_NE(
-        drillPlus->icon().pixmap(24, 24).toImage(),
-        t.Frame()->findChild<QAction*>(QStringLiteral("exercisePractice"))->icon().pixmap(24, 24).toImage());
+    EXPECT_NE(drillPlus->icon().pixmap(24, 24).toImage(),
+              t.Frame()
+                  ->findChild<QAction*>(QStringLiteral("exercisePractice"))
+                  ->icon()
+                  .pixmap(24, 24)
+                  .toImage());
 }
 
 TEST(FrameDialogs, ToolbarOrderSoundSwitchAndBarCommands) {

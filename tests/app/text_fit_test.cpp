@@ -9,12 +9,12 @@
 #include <QStatusBar>
 #include <QStyle>
 
-#include "tests/typing/tutor_fixture.h"
+#include "core/app/strings.h"
 #include "shared/qt_text.h"
+#include "tests/typing/tutor_fixture.h"
+#include "tutor/app/status_panes.h"
 #include "tutor/dialogs/graph_wnd.h"
 #include "tutor/dialogs/stats_dlg.h"
-#include "core/app/strings.h"
-#include "tutor/app/status_panes.h"
 #include "tutor/stats/exercise_bar.h"
 #include "tutor/texts.h"
 
@@ -53,7 +53,8 @@ TEST(TextFit, TheIdleTextFitsTheStatusBarAtTheUsualSizes) {
         EXPECT_LE(bar->fontMetrics().horizontalAdvance(idle), MessageRoom(*bar))
             << size.width() << "x" << size.height();
         // The caption keeps its whole text for the tooltip and the view's own drawing.
-        EXPECT_TRUE(t.Frame()->findChild<ui::CStatusPanes*>()->ExerciseText().startsWith(QStringLiteral("Ec 1: 'Di")));
+        EXPECT_TRUE(t.Frame()->findChild<ui::CStatusPanes*>()->ExerciseText().startsWith(
+            QStringLiteral("Ec 1: 'Di")));
     }
 }
 

@@ -6,9 +6,9 @@
 
 #include <utility>
 
+#include "core/fingers/finger_layout.h"
 #include "core/help/page_table_check.h"
 #include "tests/support/scratch_folder.h"
-#include "core/fingers/finger_layout.h"
 
 namespace zav {
 namespace {

@@ -17,12 +17,12 @@
 #include <random>
 #include <string>
 
-#include "tests/support/failing_sink.h"
-#include "tests/support/scratch_folder.h"
 #include "core/app/config.h"
+#include "core/app/strings.h"
 #include "core/course/progress_file.h"
 #include "core/course/textfile.h"
-#include "core/app/strings.h"
+#include "tests/support/failing_sink.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zav {
 namespace {

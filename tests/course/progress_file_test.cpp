@@ -5,11 +5,11 @@
 #include <fstream>
 #include <string>
 
+#include "core/app/config.h"
+#include "core/app/strings.h"
+#include "core/course/textfile.h"
 #include "tests/support/failing_sink.h"
 #include "tests/support/scratch_folder.h"
-#include "core/app/config.h"
-#include "core/course/textfile.h"
-#include "core/app/strings.h"
 
 namespace zav {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/scratch_folder.h"
 #include "core/course/course.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zav {
 namespace {

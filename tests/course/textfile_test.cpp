@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "core/help/page_table.h"
-#include "tests/support/scratch_folder.h"
 #include "core/app/config.h"
+#include "core/app/strings.h"
 #include "core/course/course.h"
 #include "core/course/progress_file.h"
 #include "core/fingers/finger_layout.h"
-#include "core/app/strings.h"
+#include "core/help/page_table.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 

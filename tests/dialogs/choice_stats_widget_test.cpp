@@ -9,8 +9,8 @@
 #include <QSignalSpy>
 #include <QTabBar>
 
-#include "tests/dialogs/dialog_fixture.h"
 #include "core/course/document.h"
+#include "tests/dialogs/dialog_fixture.h"
 #include "tutor/dialogs/advance_confirm_dlg.h"
 #include "tutor/dialogs/auto_advance_dlg.h"
 #include "tutor/dialogs/graph_wnd.h"

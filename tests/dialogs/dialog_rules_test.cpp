@@ -5,9 +5,9 @@
 #include <climits>
 #include <limits>
 
-#include "core/course/exercise_choice.h"
 #include "core/app/number_text.h"
 #include "core/app/settings_values.h"
+#include "core/course/exercise_choice.h"
 
 namespace zav {
 namespace {

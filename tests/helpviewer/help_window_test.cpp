@@ -15,12 +15,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shared/about_dlg.h"
+#include "core/port/messages.h"
 #include "helpviewer/help_app.h"
 #include "helpviewer/help_window.h"
 #include "helpviewer/message_sink.h"
-#include "core/port/messages.h"
 #include "helpviewer/trace.h"
+#include "shared/about_dlg.h"
 
 namespace {
 

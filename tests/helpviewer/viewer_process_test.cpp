@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "core/port/messages.h"
-#include "shared/port.h"
 #include "core/port/string_codec.h"
+#include "shared/port.h"
 
 namespace {
 

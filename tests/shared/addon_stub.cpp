@@ -18,8 +18,8 @@
 #include <string>
 
 #include "core/port/messages.h"
-#include "shared/port.h"
 #include "core/port/string_codec.h"
+#include "shared/port.h"
 #include "shared/qt_text.h"
 
 namespace {

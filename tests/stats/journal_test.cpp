@@ -14,8 +14,8 @@
 #include <functional>
 #include <iterator>
 
-#include "tests/support/scratch_folder.h"
 #include "core/stats/progress_periods.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zav {
 namespace {

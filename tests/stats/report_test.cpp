@@ -11,9 +11,9 @@
 
 #include <unistd.h>
 
-#include "tests/support/scratch_folder.h"
 #include "core/course/document.h"
 #include "core/course/textfile.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <QFontMetricsF>
 
-#include "tests/typing/tutor_fixture.h"
 #include "shared/qt_text.h"
+#include "tests/typing/tutor_fixture.h"
 
 namespace zav::testing {
 namespace {

@@ -9,11 +9,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "tests/support/scratch_folder.h"
 #include "core/course/document.h"
 #include "core/course/progress_file.h"
 #include "core/course/textfile.h"
 #include "core/stats/report.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 

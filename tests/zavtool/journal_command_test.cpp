@@ -3,9 +3,9 @@
 
 #include <cstdlib>
 
-#include "tests/support/scratch_folder.h"
 #include "core/course/textfile.h"
 #include "core/stats/journal.h"
+#include "tests/support/scratch_folder.h"
 
 namespace zav {
 namespace {

@@ -10,10 +10,10 @@
 
 #include "core/app/strings.h"
 #include "core/port/messages.h"
+#include "shared/prompts.h"
 #include "shared/qt_text.h"
 #include "tutor/app/document_host.h"
 #include "tutor/app/main_frame.h"
-#include "shared/prompts.h"
 #include "tutor/companion/add_on_missing_dlg.h"
 #include "tutor/texts.h"
 

@@ -12,10 +12,10 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include "core/companion/companion_link.h"
 #include "shared/port.h"
 #include "shared/port_receiver.h"
 #include "shared/port_sender.h"
-#include "core/companion/companion_link.h"
 #include "tutor/companion/process_watch.h"
 
 namespace zav::ui {

@@ -3,10 +3,10 @@
 #include <QPainter>
 #include <QTabBar>
 
-#include "shared/qt_text.h"
-#include "core/course/document.h"
 #include "core/app/strings.h"
+#include "core/course/document.h"
 #include "core/stats/graph_model.h"
+#include "shared/qt_text.h"
 
 namespace zav::ui {
 namespace {

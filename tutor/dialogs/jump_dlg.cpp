@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "shared/qt_text.h"
+#include "core/app/number_text.h"
 #include "core/course/document.h"
 #include "core/course/exercise_choice.h"
-#include "core/app/number_text.h"
+#include "shared/qt_text.h"
 #include "ui_jump_dlg.h"
 
 namespace zav::ui {

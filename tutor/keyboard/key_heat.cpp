@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shared/qt_text.h"
 #include "core/course/document.h"
 #include "core/stats/journal.h"
+#include "shared/qt_text.h"
 
 namespace zav::ui {
 
