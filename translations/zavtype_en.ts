@@ -813,6 +813,34 @@ Type some letters.</translation>
         <source>Para recibir instrucciones y consejos, seleccione &quot;Ayuda&quot;</source>
         <translation>For instructions and tips, choose &quot;Help&quot;</translation>
     </message>
+    <message>
+        <source>No se puede escribir el diario de progreso %1.</source>
+        <translation>The progress journal %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>El disco está lleno: no se puede escribir el diario de progreso %1.</source>
+        <translation>The disk is full: the progress journal %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>Otro programa tiene bloqueado el diario de progreso %1.</source>
+        <translation>Another program has locked the progress journal %1.</translation>
+    </message>
+    <message>
+        <source>El diario de progreso %1 es de una versión más reciente de ZAVType y no se modifica.</source>
+        <translation>The progress journal %1 is from a newer version of ZAVType and is left unchanged.</translation>
+    </message>
+    <message>
+        <source>No se puede usar el diario de progreso %1.</source>
+        <translation>The progress journal %1 cannot be used.</translation>
+    </message>
+    <message>
+        <source>El diario de progreso %1 estaba dañado: se ha guardado aparte como %2 y se empieza uno nuevo.</source>
+        <translation>The progress journal %1 was damaged: it has been set aside as %2 and a new one is started.</translation>
+    </message>
+    <message>
+        <source>ZAVType sigue sin diario; su progreso se guarda como siempre.</source>
+        <translation>ZAVType goes on without a journal; your progress is saved as always.</translation>
+    </message>
 </context>
 <context>
     <name>zav::ui::CKeyHeatMap</name>

@@ -159,6 +159,25 @@ inline constexpr char kHelpNoPort[] = QT_TRANSLATE_NOOP(
     "ZAVType",
     "La ayuda no puede seguir los ejercicios: el tutor no pudo abrir su puerto de mensajes (%1).");
 
+// The progress journal: why it cannot be used (%1 is its file).
+inline constexpr char kJournalUnwritable[] =
+    QT_TRANSLATE_NOOP("ZAVType", "No se puede escribir el diario de progreso %1.");
+inline constexpr char kJournalFull[] = QT_TRANSLATE_NOOP(
+    "ZAVType", "El disco está lleno: no se puede escribir el diario de progreso %1.");
+inline constexpr char kJournalLocked[] =
+    QT_TRANSLATE_NOOP("ZAVType", "Otro programa tiene bloqueado el diario de progreso %1.");
+inline constexpr char kJournalNewer[] = QT_TRANSLATE_NOOP(
+    "ZAVType",
+    "El diario de progreso %1 es de una versión más reciente de ZAVType y no se modifica.");
+inline constexpr char kJournalUnusable[] =
+    QT_TRANSLATE_NOOP("ZAVType", "No se puede usar el diario de progreso %1.");
+inline constexpr char kJournalSetAside[] =
+    QT_TRANSLATE_NOOP("ZAVType",
+                      "El diario de progreso %1 estaba dañado: se ha guardado aparte como %2 y se "
+                      "empieza uno nuevo.");
+inline constexpr char kJournalGoesOn[] =
+    QT_TRANSLATE_NOOP("ZAVType", "ZAVType sigue sin diario; su progreso se guarda como siempre.");
+
 }  // namespace zav::text
 
 namespace zav::ui {

@@ -1,32 +1,26 @@
 #include "tutor/stats/journal_link.h"
 
-#include <QCoreApplication>
 #include <QUuid>
 #include <ctime>
 
 #include "shared/prompts.h"
+#include "tutor/texts.h"
 
 namespace zav::ui {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CJournalLink", text);
-}
-
 QString FailureText(JournalStatus status) {
     switch (status) {
         case JournalStatus::Unwritable:
-            return Tr("No se puede escribir el diario de progreso %1.");
+            return Tr(text::kJournalUnwritable);
         case JournalStatus::Full:
-            return Tr("El disco est\u00e1 lleno: no se puede escribir el diario de progreso %1.");
+            return Tr(text::kJournalFull);
         case JournalStatus::Locked:
-            return Tr("Otro programa tiene bloqueado el diario de progreso %1.");
+            return Tr(text::kJournalLocked);
         case JournalStatus::Newer:
-            return Tr(
-                "El diario de progreso %1 es de una versi\u00f3n m\u00e1s reciente de "
-                "ZAVType y no se modifica.");
+            return Tr(text::kJournalNewer);
         default:
-            return Tr("No se puede usar el diario de progreso %1.");
+            return Tr(text::kJournalUnusable);
     }
 }
 
@@ -52,14 +46,12 @@ void CJournalLink::Report(JournalStatus status) {
     reported_ = true;
     const QString file = QString::fromStdString(journal_->File().string());
     if (status == JournalStatus::SetAside) {
-        prompts_.Message(Tr("El diario de progreso %1 estaba da\u00f1ado: se ha guardado aparte "
-                            "como %2 y se empieza uno nuevo.")
+        prompts_.Message(Tr(text::kJournalSetAside)
                              .arg(file, QString::fromStdString(journal_->SetAsidePath().string())),
                          QMessageBox::Information);
         return;
     }
-    prompts_.Message(FailureText(status).arg(file) + QLatin1Char(' ') +
-                         Tr("ZAVType sigue sin diario; su progreso se guarda como siempre."),
+    prompts_.Message(FailureText(status).arg(file) + QLatin1Char(' ') + Tr(text::kJournalGoesOn),
                      QMessageBox::Warning);
 }
 
