@@ -55,8 +55,13 @@ void SetPrompt(QAction* action, const char* prompt) {
 }  // namespace
 
 QIcon ToolIcon(const char* themeName, const char* fallback) {
-    return QIcon::fromTheme(QString::fromLatin1(themeName),
-                            QIcon(QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(fallback))));
+    QIcon own(QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(fallback)));
+    // A desktop that names no icon theme leaves Qt with "hicolor", the freedesktop base theme,
+    // which holds programs' icons and no command icons: searching it for every button cost more
+    // than the rest of the toolbar.
+    const QString theme = QIcon::themeName();
+    if (theme.isEmpty() || theme == QLatin1String("hicolor")) return own;
+    return QIcon::fromTheme(QString::fromLatin1(themeName), own);
 }
 
 QToolBar* CreateFrameToolBar(QMainWindow& frame, const FrameActions& actions) {

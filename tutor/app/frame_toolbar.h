@@ -16,7 +16,7 @@ struct FrameActions;
 // the toolbar. Commands the frame does not have (null) are skipped.
 QToolBar* CreateFrameToolBar(QMainWindow& frame, const FrameActions& actions);
 
-// The icon of a toolbar button: the desktop theme's, else our own picture.
+// The icon of a toolbar button: the desktop's icon theme's, else our own picture.
 QIcon ToolIcon(const char* themeName, const char* fallback);
 
 }  // namespace zav::ui
