@@ -45,14 +45,6 @@ QString CZAVTypeApp::FileArgument(const QStringList& arguments) {
 }
 
 bool CZAVTypeApp::Start(const QString& file) {
-    // Every window and dialog, the About box and the auto-advance question show the program's
-    // icon. Up to 128 pixels: the 256-pixel picture cost three quarters of the decoding before
-    // the first window, and a desktop that shows the program that large takes the installed
-    // icon of its desktop entry.
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/zavtype-%1.png").arg(size));
-    QApplication::setWindowIcon(icon);
     recent_.Load();
     frame_ = std::make_unique<CMainFrame>(config_, documents_, documents_.Prompts(), recent_);
     if (!frame_->Create()) return false;
@@ -62,10 +54,17 @@ bool CZAVTypeApp::Start(const QString& file) {
         file.isEmpty() ? documents_.NewDocument(true) : documents_.OpenDocument(file, true);
     if (!ok) return false;
     frame_->show();
+    // Every window and dialog, the About box and the auto-advance question show the program's
+    // icon. It is decoded once the window is up: the window manager takes a changed icon at any
+    // time, and the decoding was a tenth of the tutor's own start-up. Up to 128 pixels: a
+    // desktop that shows the program larger takes the installed icon of its desktop entry.
+    QTimer::singleShot(0, frame_.get(), [] {
+        QIcon icon;
+        for (int size : {16, 32, 48, 64, 128})
+            icon.addFile(QStringLiteral(":/icons/zavtype-%1.png").arg(size));
+        QApplication::setWindowIcon(icon);
+    });
     frame_->View()->setFocus();
-    // The sound server is reached once the window is up, so that it never delays the window.
-    if (config_.audio != AudioMode::Disabled)
-        QTimer::singleShot(0, frame_.get(), [this] { frame_->View()->Sounds().Load(); });
     return true;
 }
 

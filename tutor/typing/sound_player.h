@@ -20,9 +20,6 @@ class CSoundPlayer {
     CSoundPlayer(const CSoundPlayer&) = delete;
     CSoundPlayer& operator=(const CSoundPlayer&) = delete;
 
-    // Connects to the sound service and caches the sounds. The frame calls it once its window is
-    // on screen, so that start-up never waits for the sound server; a play before that loads.
-    void Load();
     void Play(Sound sound);
     void StopAll();
     // How often each sound was started; the tests listen through these.
@@ -31,6 +28,9 @@ class CSoundPlayer {
     bool Ready() const { return context_ != nullptr; }
 
   private:
+    // Connects to the sound service and caches the sounds; the first play does it, so that a
+    // window that is only looked at never loads the sound stack or waits for the sound server.
+    void Load();
     static int Index(Sound sound) { return static_cast<int>(sound); }
     bool WriteFiles();
 
