@@ -36,12 +36,22 @@ std::filesystem::path CJournalLink::DefaultFile() {
     return JournalDefaultFile();  // the same file zavtool reads
 }
 
-void CJournalLink::Open(const std::filesystem::path& file) {
-    journal_ = std::make_unique<CJournal>(file);
-    Report(journal_->Open());
+void CJournalLink::Use(const std::filesystem::path& file) {
+    file_ = file;
+    journal_.reset();
+    tried_ = false;
 }
 
-void CJournalLink::Report(JournalStatus status) {
+CJournal* CJournalLink::Journal() const {
+    if (!tried_ && !file_.empty()) {
+        tried_ = true;
+        journal_ = std::make_unique<CJournal>(file_);
+        Report(journal_->Open());
+    }
+    return journal_ && journal_->IsOpen() ? journal_.get() : nullptr;
+}
+
+void CJournalLink::Report(JournalStatus status) const {
     if (status == JournalStatus::Ok || status == JournalStatus::Closed || reported_) return;
     reported_ = true;
     const QString file = QString::fromStdString(journal_->File().string());
@@ -72,30 +82,33 @@ void CJournalLink::DocumentReplaced(const QString& path) {
 void CJournalLink::PathChanged(const QString& path) {
     const std::string next = path.toStdString();
     if (next.empty() || next == key_) return;
-    if (untitled_ && Active()) Report(journal_->MoveDocument(key_, next));
+    // Turns typed untitled are in the journal only if it was opened for them.
+    if (untitled_ && journal_ && journal_->IsOpen()) Report(journal_->MoveDocument(key_, next));
     key_ = next;
     untitled_ = false;
 }
 
 void CJournalLink::AddTurn(const CTurnRecord& record, const CKeyTimes& keys,
                            const std::string& course) {
-    if (!Active()) return;
-    Report(journal_->AddTurn({std::time(nullptr), key_, course, record, &keys}));
+    if (CJournal* journal = Journal())
+        Report(journal->AddTurn({std::time(nullptr), key_, course, record, &keys}));
 }
 
 std::optional<std::vector<ProgressPeriod>> CJournalLink::Progress() const {
-    if (!Active()) return std::nullopt;
+    CJournal* journal = Journal();
+    if (!journal) return std::nullopt;
     const std::time_t now = std::time(nullptr);
-    return ProgressPeriods(journal_->Days(key_, ""), JournalLocalDate(now));
+    return ProgressPeriods(journal->Days(key_, ""), JournalLocalDate(now));
 }
 
 std::string CJournalLink::SlowLetters() const {
-    return Active() ? journal_->SlowestLetters(key_, std::time(nullptr)) : std::string();
+    CJournal* journal = Journal();
+    return journal ? journal->SlowestLetters(key_, std::time(nullptr)) : std::string();
 }
 
 std::vector<JournalKey> CJournalLink::KeySpeeds(int days) const {
-    return Active() ? journal_->KeySpeeds(key_, days, std::time(nullptr))
-                    : std::vector<JournalKey>();
+    CJournal* journal = Journal();
+    return journal ? journal->KeySpeeds(key_, days, std::time(nullptr)) : std::vector<JournalKey>();
 }
 
 }  // namespace zav::ui

@@ -1,7 +1,9 @@
 #pragma once
 // The tutor's side of the journal: which document the turns belong to, writing each finished
 // turn, and the one message when the journal cannot be used. The typing and the progress file
-// never wait for it or depend on it.
+// never wait for it or depend on it. The journal file is opened when it is first needed (the end
+// of the first turn, the "Progreso" tab, the slow-letters drill): a window that is only looked at
+// never loads the database.
 #include <QString>
 #include <filesystem>
 #include <memory>
@@ -23,8 +25,8 @@ class CJournalLink {
 
     // $XDG_DATA_HOME/zavtype/journal.sqlite (~/.local/share when the variable is unset).
     static std::filesystem::path DefaultFile();
-    void Open(const std::filesystem::path& file = DefaultFile());
-    bool Active() const { return journal_ && journal_->IsOpen(); }
+    // The journal to use from now on; it is opened on first need.
+    void Use(const std::filesystem::path& file = DefaultFile());
 
     // New, Open or another course put a document on screen; `path` is empty for "Sin título",
     // whose turns are kept under an id of their own until the document is first saved.
@@ -46,14 +48,19 @@ class CJournalLink {
     std::vector<JournalKey> KeySpeeds(int days = 30) const;
 
   private:
+    // The open journal, opening it the first time; null when there is none to use.
+    CJournal* Journal() const;
     // Shows the message of a failure once per run.
-    void Report(JournalStatus status);
+    void Report(JournalStatus status) const;
 
     CPrompts& prompts_;
-    std::unique_ptr<CJournal> journal_;
+    std::filesystem::path file_;
+    // Opened lazily by the const queries too.
+    mutable std::unique_ptr<CJournal> journal_;
+    mutable bool tried_ = false;
+    mutable bool reported_ = false;
     std::string key_;
     bool untitled_ = true;
-    bool reported_ = false;
 };
 
 }  // namespace zav::ui
