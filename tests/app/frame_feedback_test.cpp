@@ -149,10 +149,8 @@ TEST(FrameSettings, TypingMarksAreKeptForTheUserNotInTheProgressFile) {
     FrameFixture next;
     ASSERT_TRUE(next.Start());
     EXPECT_EQ(next.View()->Marks(), (TypingMarks{false, false}));
-    EXPECT_FALSE(Child<QCheckBox>(*next.Frame()->findChild<ui::CSettingsDlg*>(), "nextLetterCheck")
-                     ->isChecked());
-    EXPECT_FALSE(Child<QCheckBox>(*next.Frame()->findChild<ui::CSettingsDlg*>(), "wrongKeyCheck")
-                     ->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(*next.Frame()->SettingsDlg(), "nextLetterCheck")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(*next.Frame()->SettingsDlg(), "wrongKeyCheck")->isChecked());
     ui::SaveTypingMarks(TypingMarks{});
 }
 

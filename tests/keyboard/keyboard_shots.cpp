@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     }
 
     // Each shipped layout, chosen in the settings dialog, on a line with a dead-key letter.
-    CSettingsDlg* settings = frame->findChild<ui::CSettingsDlg*>();
+    CSettingsDlg* settings = frame->SettingsDlg();
     auto* layouts = settings->findChild<QComboBox*>(QStringLiteral("layoutCombo"));
     for (int layout = 0; layout < layouts->count(); ++layout) {
         layouts->setCurrentIndex(layout);

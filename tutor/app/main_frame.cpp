@@ -192,19 +192,26 @@ void CMainFrame::CreateBars() {
 }
 
 // The modeless dialogs live as long as the frame, hidden until their commands show them. The
-// finger guide and the settings dialog are made here, as the document needs them; the jump and
-// statistics dialogs once they are first asked for.
+// finger guide is made here, as the document needs its table; the settings, jump and statistics
+// dialogs once they are first asked for.
 void CMainFrame::CreateDialogs() {
     fingerDlg_ = new CFingerDlg(this);
     connect(fingerDlg_, &CFingerDlg::closedByUser, this, &CMainFrame::OnFingerGuideClosed);
     view_->SetFingerTable(&fingerDlg_->Table());
-    settingsDlg_ = new CSettingsDlg(prompts_, this);
-    connect(settingsDlg_, &CSettingsDlg::settingsApplied, this, &CMainFrame::OnSettingsApplied);
-    connect(settingsDlg_, &CSettingsDlg::layoutApplied, this, &CMainFrame::OnLayoutApplied);
-    const TypingMarks marks = LoadTypingMarks();
-    settingsDlg_->SetTypingMarks(marks);
-    view_->SetTypingMarks(marks);
+    view_->SetTypingMarks(LoadTypingMarks());
     connect(keyboardDock_, &CKeyboardDock::mapChanged, this, &CMainFrame::OnKeyboardMapChanged);
+}
+
+CSettingsDlg* CMainFrame::SettingsDlg() {
+    if (!settingsDlg_) {
+        settingsDlg_ = new CSettingsDlg(prompts_, this);
+        connect(settingsDlg_, &CSettingsDlg::settingsApplied, this, &CMainFrame::OnSettingsApplied);
+        connect(settingsDlg_, &CSettingsDlg::layoutApplied, this, &CMainFrame::OnLayoutApplied);
+        settingsDlg_->SetTypingMarks(LoadTypingMarks());
+        settingsDlg_->FillLayouts(fingerDlg_->Table().LayoutNames());
+        settingsDlg_->LoadFromDocument(documents_.Document());
+    }
+    return settingsDlg_;
 }
 
 CJumpDlg* CMainFrame::JumpDlg() {
@@ -239,9 +246,9 @@ bool CMainFrame::Create() {
         return false;
     }
     fingerGuideShown_ = false;
-    settingsDlg_->FillLayouts(fingerDlg_->Table().LayoutNames());
-    // Without a journal the tutor works as before: the link has said why, once.
-    journal_->Open();
+    // Without a journal the tutor works as before: the link says why, once, when it first
+    // needs the journal.
+    journal_->Use();
     // The window comes back where the user left it, its bars too; the first time it fits the
     // screen, however large the scale.
     const QSettings store = UserSettings();
@@ -354,7 +361,7 @@ void CMainFrame::DocumentReplaced() {
     CZAVTypeDoc& doc = documents_.Document();
     journal_->DocumentReplaced(documents_.FilePath());
     doc.slowLetters.clear();
-    settingsDlg_->LoadFromDocument(doc);
+    if (settingsDlg_) settingsDlg_->LoadFromDocument(doc);
     fingerDlg_->SetLayout(doc.keyboardLayout);
     ApplyKeyboardLayout();
     view_->RefreshFont();

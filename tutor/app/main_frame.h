@@ -49,8 +49,9 @@ class CMainFrame : public QMainWindow, public ITypingListener, public IDocumentV
 
     CZAVTypeView* View() const { return view_; }
     const FrameActions& Actions() const { return actions_; }
-    // The jump and statistics dialogs are made the first time they are asked for: nothing of
-    // them is in the first window, and the statistics dialog's heat map is costly to build.
+    // The settings, jump and statistics dialogs are made the first time they are asked for:
+    // nothing of them is in the first window, and the statistics dialog's heat map is costly.
+    CSettingsDlg* SettingsDlg();
     CJumpDlg* JumpDlg();
     CStatsDlg* StatsDlg();
     CJournalLink& Journal() const { return *journal_; }

@@ -36,7 +36,7 @@ void CMainFrame::OnViewStatusBar(bool shown) {
 }
 
 void CMainFrame::OnViewSettings() {
-    settingsDlg_->show();
+    SettingsDlg()->show();
     settingsDlg_->raise();
     settingsDlg_->activateWindow();
 }
@@ -98,7 +98,8 @@ void CMainFrame::ApplyKeyboardLayout() {
     const auto& layouts = fingerDlg_->Table().Layouts();
     const int index = fingerDlg_->Table().CurrentLayout();
     const bool listed = index >= 0 && index < static_cast<int>(layouts.size());
-    keyboardDock_->SetLayout(listed ? &layouts[index] : nullptr, settingsDlg_->DesktopKeyboard());
+    keyboardDock_->SetLayout(listed ? &layouts[index] : nullptr,
+                             CSettingsDlg::DesktopKeyboardSetting());
 }
 
 void CMainFrame::OnPrevious() {

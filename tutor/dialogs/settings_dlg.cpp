@@ -42,7 +42,7 @@ CSettingsDlg::CSettingsDlg(CPrompts& prompts, QWidget* parent)
     ui_->regularUpDown->Attach(ui_->regularEdit);
 
     // Not a value of the document: a choice of this desktop, kept with the program's settings.
-    desktopKeyboard_ = SettingsStore().value(kDesktopKeyboardKey, false).toBool();
+    desktopKeyboard_ = DesktopKeyboardSetting();
     ui_->desktopKeyboardCheck->setChecked(desktopKeyboard_);
 
     fontChooser_ = [this](const QFont& initial) { return ChooseFontWithDialog(initial); };
@@ -55,6 +55,10 @@ CSettingsDlg::CSettingsDlg(CPrompts& prompts, QWidget* parent)
 }
 
 CSettingsDlg::~CSettingsDlg() = default;
+
+bool CSettingsDlg::DesktopKeyboardSetting() {
+    return SettingsStore().value(kDesktopKeyboardKey, false).toBool();
+}
 
 void CSettingsDlg::FillLayouts(const std::vector<std::string>& names) {
     const QSignalBlocker quiet(ui_->layoutCombo);

@@ -1,6 +1,6 @@
 #pragma once
 // "Configuración": the document's font, letter limits, "Regular" threshold and keyboard layout.
-// Modeless, created hidden with the frame; its values come from the document on
+// Modeless, made hidden the first time it is asked for; its values come from the document on
 // LoadFromDocument and go back to it on OK. "Cancelar" only hides it: what was typed stays.
 #include <QDialog>
 #include <QFont>
@@ -48,6 +48,8 @@ class CSettingsDlg : public QDialog {
     // The on-screen keyboard draws the desktop's layout rather than the chosen one (applied on
     // OK; kept across runs).
     bool DesktopKeyboard() const { return desktopKeyboard_; }
+    // The same choice as kept, without the dialog.
+    static bool DesktopKeyboardSetting();
     // Replaces the font dialog, for tests.
     void SetFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
 
