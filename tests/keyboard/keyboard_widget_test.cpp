@@ -46,6 +46,9 @@ class KeyboardFixture : public TutorFixture {
             names += Keyboard()->Map()->Keys()[key].name + " ";
         return names;
     }
+    QImage KeyImage(const char* key) const {
+        return Keyboard()->Canvas().copy(Keyboard()->KeyRect(Key(key)));
+    }
     QRgb Pixel(const char* key) const {
         const QRect box = Keyboard()->KeyRect(Key(key));
         return Keyboard()->Canvas().pixel(box.right() - 3, box.center().y());
@@ -67,8 +70,10 @@ TEST(KeyboardDock, LightsTheNextKeyWithItsModifiersAndTheDeadKeyFirst) {
     EXPECT_EQ(t.Pixel("AB02"), QColor(0xd6, 0x35, 0x35).rgb());
     EXPECT_EQ(t.Lit(), "AC01 RTSH ");
 
+    const QImage untouched = t.KeyImage("AB05");
     t.Type("A");
     EXPECT_EQ(t.Lit(), "AC11 ");  // á: the dead acute first ...
+    EXPECT_EQ(t.KeyImage("AB05"), untouched) << "the dead key's bold \"1\" leaked";
     QKeyEvent dead(QEvent::KeyPress, Qt::Key_Dead_Acute, Qt::NoModifier);
     QApplication::sendEvent(t.View(), &dead);
     EXPECT_EQ(t.Lit(), "AC01 ");  // ... then the base key
@@ -107,7 +112,7 @@ TEST(KeyboardDock, TecladoInVerShowsAndHidesItAndTheDesktopChoiceFallsBack) {
     EXPECT_FALSE(t.Dock()->isHidden());
 
     // Without an X server "the keyboard in use" is the chosen layout.
-    ui::CSettingsDlg* settings = t.Frame()->findChild<ui::CSettingsDlg*>();
+    ui::CSettingsDlg* settings = t.Frame()->SettingsDlg();
     settings->findChild<QCheckBox*>(QStringLiteral("desktopKeyboardCheck"))->setChecked(true);
     settings->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     EXPECT_TRUE(settings->DesktopKeyboard());

@@ -137,7 +137,6 @@ QColor CKeyboardWidget::FillOf(int key, Look look) const {
             return kHeld;
         case Look::Plain:
         case Look::PlainSecond:
-        case Look::kCount:
             break;
     }
     if (key < static_cast<int>(fills_.size()) && fills_[key].isValid()) return fills_[key];
@@ -159,86 +158,73 @@ void CKeyboardWidget::resizeEvent(QResizeEvent* event) {
 }
 
 void CKeyboardWidget::DrawAll() {
-    if (canvas_.size() != size())
-        canvas_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     const double rows = kRows + (legend_.stops.empty() ? 0 : kLegendRows);
     unit_ = std::max(4.0, std::min((width() - 8) / kKeysWide, (height() - 8) / rows));
     origin_ = QPointF((width() - unit_ * kKeysWide) / 2, (height() - unit_ * rows) / 2);
-    looks_.clear();
-    QPainter p(&canvas_);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(canvas_.rect(), kBackground);
-    if (map_)
-        for (int key = 0; key < static_cast<int>(map_->Keys().size()); ++key) DrawKey(p, key);
-    DrawLegend(p);
-    p.end();
     update();
 }
 
+QRect CKeyboardWidget::KeyArea(int key) const {
+    QRect area = KeyRect(key);
+    if (map_->Keys()[key].lowerWidth > 0) area = area.united(area.translated(0, qRound(unit_)));
+    return area;
+}
+
 void CKeyboardWidget::DrawKeys(const std::vector<int>& keys) {
-    if (!map_ || canvas_.size() != size()) return DrawAll();
-    QPainter p(&canvas_);
+    if (!map_) return update();
     QRegion dirty;
-    for (int key : keys) {
-        if (key < 0 || key >= static_cast<int>(map_->Keys().size())) continue;
-        DrawKey(p, key);
-        const KeyCap& cap = map_->Keys()[key];
-        QRect area = KeyRect(key).adjusted(-2, -2, 2, 2);
-        if (cap.lowerWidth > 0) area = area.united(area.translated(0, qRound(unit_)));
-        dirty += area;
-    }
-    p.end();
+    for (int key : keys)
+        if (key >= 0 && key < static_cast<int>(map_->Keys().size())) dirty += KeyArea(key);
     update(dirty);
 }
 
-void CKeyboardWidget::DrawKey(QPainter& p, int key) {
-    const Look look = LookOf(key);
-    const KeyCap& cap = map_->Keys()[key];
-    if (cap.lowerWidth > 0) return DrawKeyFace(p, key, look);
-    // Every look of a key is drawn once per size and kept: a keystroke only copies pictures.
-    const int margin = std::max(1, static_cast<int>(std::max(1.0, unit_ * 0.05)));
-    const QRect area = KeyRect(key).adjusted(-margin, -margin, margin, margin);
-    if (looks_.size() != map_->Keys().size()) looks_.assign(map_->Keys().size(), {});
-    QImage& image = looks_[key][static_cast<int>(look)];
-    if (image.isNull()) {
-        image = QImage(area.size(), QImage::Format_RGB32);
-        image.fill(kBackground);
-        QPainter face(&image);
-        face.setRenderHint(QPainter::Antialiasing);
-        face.translate(-area.topLeft());
-        DrawKeyFace(face, key, look);
-    }
-    p.drawImage(area.topLeft(), image);
+void CKeyboardWidget::Paint(QPainter& p, const QRegion& area) const {
+    for (const QRect& part : area) p.fillRect(part, kBackground);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A keystroke repaints the keys it changed, not all the keys between them.
+    if (map_)
+        for (int key = 0; key < static_cast<int>(map_->Keys().size()); ++key)
+            if (area.intersects(KeyArea(key))) DrawKeyFace(p, key, LookOf(key));
+    DrawLegend(p);
 }
 
-void CKeyboardWidget::DrawKeyFace(QPainter& p, int key, Look look) {
+QImage CKeyboardWidget::Canvas() const {
+    QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QPainter p(&image);
+    Paint(p, QRegion(image.rect()));
+    return image;
+}
+
+void CKeyboardWidget::DrawKeyFace(QPainter& p, int key, Look look) const {
     const KeyCap& cap = map_->Keys()[key];
     const QRectF box = KeyRect(key);
     const double radius = unit_ * 0.12;
+    const bool lit = look == Look::Lit || look == Look::LitFirst;
+    const double penWidth = lit ? 2.5 : 1;
+    // The outline runs inside the key's rectangle: a key never draws over its neighbours, so a
+    // keystroke repaints the keys it changed and nothing around them.
+    const double inset = penWidth / 2;
     QPainterPath shape;
-    shape.addRoundedRect(box, radius, radius);
+    shape.addRoundedRect(box.adjusted(inset, inset, -inset, -inset), radius, radius);
     if (cap.lowerWidth > 0) {
         // The ISO Return reaches into the row below, narrower there.
         const double gap = std::max(1.0, unit_ * 0.05);
         QPainterPath lower;
         lower.addRoundedRect(QRectF(origin_.x() + cap.lowerX * unit_ + gap, box.top() + unit_ * 0.5,
-                                    cap.lowerWidth * unit_ - 2 * gap, unit_ * 1.5 - 2 * gap),
+                                    cap.lowerWidth * unit_ - 2 * gap, unit_ * 1.5 - 2 * gap)
+                                 .adjusted(inset, inset, -inset, -inset),
                              radius, radius);
         shape = shape.united(lower);
     }
-    // Clear what the key stood on, then the key.
-    p.setPen(Qt::NoPen);
-    p.setBrush(kBackground);
-    p.drawRect(shape.boundingRect().adjusted(-2, -2, 2, 2));
-    const bool lit = look == Look::Lit || look == Look::LitFirst;
     const QColor fill = FillOf(key, look);
     p.setBrush(fill);
-    p.setPen(QPen(fill.darker(lit ? 160 : 125), lit ? 2.5 : 1));
+    p.setPen(QPen(fill.darker(lit ? 160 : 125), penWidth));
     p.drawPath(shape);
 
     const bool strong = lit || look == Look::Wrong;
     const QColor ink = strong ? Qt::white : QColor(0x20, 0x20, 0x20);
-    QFont font = p.font();
+    // Every key starts from the widget's font: one key's bold number must not reach the next.
+    QFont font = this->font();
     font.setPixelSize(std::max(6, qRound(unit_ * 0.3)));
     p.setFont(font);
     const QRectF inner = box.adjusted(unit_ * 0.1, unit_ * 0.04, -unit_ * 0.1, -unit_ * 0.04);
@@ -269,20 +255,19 @@ void CKeyboardWidget::DrawKeyFace(QPainter& p, int key, Look look) {
             font.setPixelSize(std::max(6, qRound(unit_ * (letter && slot.level == 1 ? 0.38
                                                           : small                   ? 0.24
                                                                                     : 0.3))));
-            font.setBold(labels.dead[slot.level]);
             p.setFont(font);
             p.setPen(labels.dead[slot.level] && !strong ? kDeadText : ink);
             Qt::Alignment align = slot.align;
             if (letter && slot.level == 1) align = Qt::AlignLeft | Qt::AlignVCenter;
             p.drawText(inner, align, text);
             if (labels.dead[slot.level]) {
-                // A dead key's accent is underlined: it types nothing alone.
+                // A dead key's accent is coloured and underlined: it types nothing alone. Not in
+                // bold: the bold face would be loaded for these few marks alone.
                 const QRectF where = p.boundingRect(inner, align, text);
                 p.drawLine(
                     QLineF(where.left(), where.bottom() - 1, where.right(), where.bottom() - 1));
             }
         }
-        font.setBold(false);
     }
     if (look == Look::LitFirst || look == Look::PlainSecond) {
         // Numbers on a dead-key sequence: "1" the dead key, "2" the key after it.
@@ -296,7 +281,7 @@ void CKeyboardWidget::DrawKeyFace(QPainter& p, int key, Look look) {
     }
 }
 
-void CKeyboardWidget::DrawLegend(QPainter& p) {
+void CKeyboardWidget::DrawLegend(QPainter& p) const {
     if (legend_.stops.empty()) return;
     const double top = origin_.y() + kRows * unit_ + unit_ * 0.2;
     const double left = origin_.x() + unit_ * 3, wide = unit_ * 9, high = unit_ * 0.3;
@@ -320,9 +305,8 @@ void CKeyboardWidget::DrawLegend(QPainter& p) {
 }
 
 void CKeyboardWidget::paintEvent(QPaintEvent* event) {
-    if (canvas_.size() != size()) DrawAll();
     QPainter p(this);
-    p.drawImage(event->rect(), canvas_, event->rect());
+    Paint(p, event->region());
 }
 
 int CKeyboardWidget::KeyAt(const QPoint& point) const {

@@ -2,12 +2,12 @@
 // A keyboard drawn from a keyboard map: every key in a fill colour of its own (the finger tint, or
 // a heat colour), labelled with what it types at its levels, dead keys marked. Keys can be lit
 // (the next key and the modifiers to hold) and flashed (a wrong key); a legend may stand under
-// the keys. It draws into a persistent canvas and repaints only the keys that change.
+// the keys. It paints straight onto the window and repaints only the keys that change: no picture
+// of its own is kept, as a keyboard is over a megabyte of pixels.
 #include <QColor>
 #include <QImage>
 #include <QString>
 #include <QWidget>
-#include <array>
 #include <memory>
 #include <vector>
 
@@ -45,9 +45,10 @@ class CKeyboardWidget : public QWidget {
 
     int FlashedKey() const { return flashed_; }
     const std::vector<int>& Highlighted() const { return lit_; }
-    // Where a key stands on the canvas (its upper part for the ISO Return).
+    // Where a key stands in the widget (its upper part for the ISO Return).
     QRect KeyRect(int key) const;
-    const QImage& Canvas() const { return canvas_; }
+    // The keyboard as painted now, for the tests and the pictures of the documentation.
+    QImage Canvas() const;
 
     QSize sizeHint() const override { return {640, 220}; }
     QSize minimumSizeHint() const override { return {300, 110}; }
@@ -61,16 +62,20 @@ class CKeyboardWidget : public QWidget {
     bool event(QEvent* event) override;
 
   private:
+    // The keys' size and place for the widget's size, then a repaint of everything.
     void DrawAll();
-    // Redraws `keys` on the canvas and asks for their repaint only.
+    // Asks for the repaint of `keys` only.
     void DrawKeys(const std::vector<int>& keys);
-    // What a key shows now; each look is drawn once per size.
-    enum class Look { Plain, Held, Lit, Wrong, LitFirst, PlainSecond, kCount };
+    // Paints what lies in `area`.
+    void Paint(class QPainter& p, const QRegion& area) const;
+    // What a key shows now.
+    enum class Look { Plain, Held, Lit, Wrong, LitFirst, PlainSecond };
     Look LookOf(int key) const;
     QColor FillOf(int key, Look look) const;
-    void DrawKey(class QPainter& p, int key);
-    void DrawKeyFace(QPainter& p, int key, Look look);
-    void DrawLegend(QPainter& p);
+    // The area a key covers (both parts of the ISO Return); it draws nothing outside it.
+    QRect KeyArea(int key) const;
+    void DrawKeyFace(QPainter& p, int key, Look look) const;
+    void DrawLegend(QPainter& p) const;
     int KeyAt(const QPoint& point) const;
 
     std::shared_ptr<const CKeyboardMap> map_;
@@ -80,8 +85,6 @@ class CKeyboardWidget : public QWidget {
     KeyLegend legend_;
     std::vector<QString> tips_;
     QTimer* flashTimer_;
-    QImage canvas_;
-    std::vector<std::array<QImage, static_cast<int>(Look::kCount)>> looks_;
     double unit_ = 40;
     QPointF origin_;
 };
