@@ -3,6 +3,7 @@
 #include <canberra.h>
 
 #include <QFile>
+#include <QLibrary>
 #include <cstdio>
 
 namespace zav::ui {
@@ -17,12 +18,49 @@ void SayNoSound(const char* why) {
     std::fprintf(stderr, "ZAVType: sin sonidos (%s)\n", why);
 }
 
+// The event-sound library, opened with the first sound rather than linked: with its five
+// libraries it would be mapped at every start, also in a window that is only looked at.
+struct Canberra {
+    decltype(&ca_context_create) create = nullptr;
+    decltype(&ca_context_change_props) changeProps = nullptr;
+    decltype(&ca_context_open) open = nullptr;
+    decltype(&ca_context_destroy) destroy = nullptr;
+    decltype(&ca_context_cache) cache = nullptr;
+    decltype(&ca_context_play) play = nullptr;
+    decltype(&ca_context_cancel) cancel = nullptr;
+    decltype(&ca_strerror) strerror = nullptr;
+};
+
+template <typename Function>
+bool Resolve(QLibrary& library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(library.resolve(name));
+    return function != nullptr;
+}
+
+// The library's functions, or null when it is not installed.
+const Canberra* CanberraApi() {
+    static const Canberra* const api = []() -> const Canberra* {
+        static QLibrary library(QStringLiteral("canberra"), 0);
+        static Canberra found;
+        const bool all = Resolve(library, "ca_context_create", found.create) &&
+                         Resolve(library, "ca_context_change_props", found.changeProps) &&
+                         Resolve(library, "ca_context_open", found.open) &&
+                         Resolve(library, "ca_context_destroy", found.destroy) &&
+                         Resolve(library, "ca_context_cache", found.cache) &&
+                         Resolve(library, "ca_context_play", found.play) &&
+                         Resolve(library, "ca_context_cancel", found.cancel) &&
+                         Resolve(library, "ca_strerror", found.strerror);
+        return all ? &found : nullptr;
+    }();
+    return api;
+}
+
 }  // namespace
 
 CSoundPlayer::CSoundPlayer() = default;
 
 CSoundPlayer::~CSoundPlayer() {
-    if (context_) ca_context_destroy(context_);
+    if (context_) CanberraApi()->destroy(context_);
 }
 
 bool CSoundPlayer::WriteFiles() {
@@ -51,21 +89,26 @@ void CSoundPlayer::Load() {
         SayNoSound("los sonidos del programa no se pueden leer");
         return;
     }
+    const Canberra* ca = CanberraApi();
+    if (!ca) {
+        SayNoSound("libcanberra no está instalada");
+        return;
+    }
     ca_context* context = nullptr;
-    int result = ca_context_create(&context);
+    int result = ca->create(&context);
     if (result == CA_SUCCESS)
-        result = ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "ZAVType",
-                                         CA_PROP_APPLICATION_ID, "zavtype", nullptr);
-    if (result == CA_SUCCESS) result = ca_context_open(context);
+        result = ca->changeProps(context, CA_PROP_APPLICATION_NAME, "ZAVType",
+                                 CA_PROP_APPLICATION_ID, "zavtype", nullptr);
+    if (result == CA_SUCCESS) result = ca->open(context);
     if (result != CA_SUCCESS) {
-        if (context) ca_context_destroy(context);
-        SayNoSound(ca_strerror(result));
+        if (context) ca->destroy(context);
+        SayNoSound(ca->strerror(result));
         return;
     }
     context_ = context;
     for (int i = 0; i < 3; ++i)
-        ca_context_cache(context_, CA_PROP_EVENT_ID, names_[i].constData(), CA_PROP_MEDIA_FILENAME,
-                         paths_[i].constData(), nullptr);
+        ca->cache(context_, CA_PROP_EVENT_ID, names_[i].constData(), CA_PROP_MEDIA_FILENAME,
+                  paths_[i].constData(), nullptr);
 }
 
 void CSoundPlayer::Play(Sound sound) {
@@ -74,13 +117,13 @@ void CSoundPlayer::Play(Sound sound) {
     if (!context_) return;
     // One sound at a time, as with the system's sound service: a new one cuts off the last.
     StopAll();
-    ca_context_play(context_, kPlayId, CA_PROP_EVENT_ID, names_[Index(sound)].constData(),
-                    CA_PROP_MEDIA_FILENAME, paths_[Index(sound)].constData(),
-                    CA_PROP_CANBERRA_CACHE_CONTROL, "permanent", nullptr);
+    CanberraApi()->play(context_, kPlayId, CA_PROP_EVENT_ID, names_[Index(sound)].constData(),
+                        CA_PROP_MEDIA_FILENAME, paths_[Index(sound)].constData(),
+                        CA_PROP_CANBERRA_CACHE_CONTROL, "permanent", nullptr);
 }
 
 void CSoundPlayer::StopAll() {
-    if (context_) ca_context_cancel(context_, kPlayId);
+    if (context_) CanberraApi()->cancel(context_, kPlayId);
 }
 
 }  // namespace zav::ui
