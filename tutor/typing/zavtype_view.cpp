@@ -87,6 +87,12 @@ QString CZAVTypeView::StatusText() const {
 }
 
 void CZAVTypeView::DrawExercise(bool full) {
+    // A hidden view draws nothing: its first paint draws it whole, at the size it is shown at.
+    // Before the first window the exercise was drawn three times, at sizes never shown.
+    if (!isVisible()) {
+        canvas_ = QImage();
+        return;
+    }
     if (canvas_.size() != size()) {
         canvas_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
         full = true;
