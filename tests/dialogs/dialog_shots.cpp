@@ -63,13 +63,14 @@ int main(int argc, char** argv) {
     doc.anyOrderLetters = "fj";
     SampleHistory(doc);
 
-    CFingerDlg fingers;
-    fingers.Table().Parse(kTwoLayouts);
+    CFingerTable table;
+    table.Parse(kTwoLayouts);
+    CFingerDlg fingers(table);
     fingers.ShowFingerFor('f');
     Save(fingers, folder, "fingers");
 
     CSettingsDlg settings(prompts);
-    settings.FillLayouts(fingers.Table().LayoutNames());
+    settings.FillLayouts(table.LayoutNames());
     settings.LoadFromDocument(doc);
     Save(settings, folder, "settings");
 

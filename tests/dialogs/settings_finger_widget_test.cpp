@@ -24,9 +24,10 @@ namespace {
 class SettingsDialog : public ::testing::Test {
   protected:
     SettingsDialog() : dlg(prompts) {
-        fingers.Table().Parse(kTwoLayouts);
-        dlg.FillLayouts(fingers.Table().LayoutNames());
-        QObject::connect(&dlg, &CSettingsDlg::layoutApplied, &fingers, &CFingerDlg::SetLayout);
+        fingers.Parse(kTwoLayouts);
+        dlg.FillLayouts(fingers.LayoutNames());
+        QObject::connect(&dlg, &CSettingsDlg::layoutApplied, &dlg,
+                         [this](int layout) { fingers.SetLayout(layout); });
         dlg.LoadFromDocument(doc);
         dlg.show();
     }
@@ -40,7 +41,7 @@ class SettingsDialog : public ::testing::Test {
     }
 
     CRecordedPrompts prompts;
-    CFingerDlg fingers;
+    CFingerTable fingers;
     CZAVTypeDoc doc;
     CSettingsDlg dlg;
 };
@@ -122,7 +123,7 @@ TEST_F(SettingsDialog, BienAboveMalIsAccepted) {
 }
 
 TEST_F(SettingsDialog, LayoutChosenThenCancelledIsAppliedByTheNextOk) {
-    fingers.Table().SetLayout(0);
+    fingers.SetLayout(0);
     Layouts()->setFocus();
     QTest::keyClick(Layouts(), Qt::Key_Down);
     EXPECT_EQ(dlg.Values().layoutIndex, 1);
@@ -130,13 +131,13 @@ TEST_F(SettingsDialog, LayoutChosenThenCancelledIsAppliedByTheNextOk) {
     Click("cancelButton");
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(doc.keyboardLayout, 0);
-    EXPECT_EQ(fingers.Table().CurrentLayout(), 0);
+    EXPECT_EQ(fingers.CurrentLayout(), 0);
 
     dlg.show();
     EXPECT_EQ(Edit("badEdit")->text(), "321") << "Cancelar keeps what was typed";
     Click("okButton");
     EXPECT_EQ(doc.keyboardLayout, 1);
-    EXPECT_EQ(fingers.Table().CurrentLayout(), 1);
+    EXPECT_EQ(fingers.CurrentLayout(), 1);
 }
 
 TEST_F(SettingsDialog, ChangeFontStartsFromThePixelHeightAndRewritesTheFields) {
@@ -168,8 +169,8 @@ TEST_F(SettingsDialog, ChangeFontStartsFromThePixelHeightAndRewritesTheFields) {
 
 class FingerGuide : public ::testing::Test {
   protected:
-    FingerGuide() {
-        dlg.Table().Parse(kTwoLayouts);
+    FingerGuide() : dlg(table) {
+        table.Parse(kTwoLayouts);
         dlg.show();
     }
     std::vector<bool> Down() {
@@ -178,6 +179,7 @@ class FingerGuide : public ::testing::Test {
         down.push_back(dlg.ThumbButton()->isDown());
         return down;
     }
+    CFingerTable table;
     CFingerDlg dlg;
 };
 
@@ -260,11 +262,11 @@ TEST_F(FingerGuide, ButtonsAndLetterForACharacter) {
 
 TEST_F(FingerGuide, LayoutChangesWithTheNextCharacterOnly) {
     dlg.ShowFingerFor('f');
-    dlg.SetLayout(1);
+    table.SetLayout(1);
     EXPECT_TRUE(dlg.FingerButton(3)->isDown());
     dlg.ShowFingerFor('f');
     EXPECT_TRUE(dlg.FingerButton(4)->isDown());
-    dlg.SetLayout(7);  // a layout the table does not have shows no finger
+    table.SetLayout(7);  // a layout the table does not have shows no finger
     dlg.ShowFingerFor('f');
     EXPECT_EQ(Down(), std::vector<bool>(9, false));
 }

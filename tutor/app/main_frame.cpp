@@ -191,15 +191,21 @@ void CMainFrame::CreateBars() {
             &QAction::setChecked);
 }
 
-// The modeless dialogs live as long as the frame, hidden until their commands show them. The
-// finger guide is made here, as the document needs its table; the settings, jump and statistics
-// dialogs once they are first asked for.
+// The modeless dialogs live as long as the frame, hidden until their commands show them; each is
+// made the first time it is asked for.
 void CMainFrame::CreateDialogs() {
-    fingerDlg_ = new CFingerDlg(this);
-    connect(fingerDlg_, &CFingerDlg::closedByUser, this, &CMainFrame::OnFingerGuideClosed);
-    view_->SetFingerTable(&fingerDlg_->Table());
+    view_->SetFingerTable(&fingerTable_);
     view_->SetTypingMarks(LoadTypingMarks());
     connect(keyboardDock_, &CKeyboardDock::mapChanged, this, &CMainFrame::OnKeyboardMapChanged);
+}
+
+CFingerDlg* CMainFrame::FingerDlg() {
+    if (!fingerDlg_) {
+        fingerDlg_ = new CFingerDlg(fingerTable_, this);
+        connect(fingerDlg_, &CFingerDlg::closedByUser, this, &CMainFrame::OnFingerGuideClosed);
+        fingerDlg_->ShowFingerFor(nextCharacter_);
+    }
+    return fingerDlg_;
 }
 
 CSettingsDlg* CMainFrame::SettingsDlg() {
@@ -208,7 +214,7 @@ CSettingsDlg* CMainFrame::SettingsDlg() {
         connect(settingsDlg_, &CSettingsDlg::settingsApplied, this, &CMainFrame::OnSettingsApplied);
         connect(settingsDlg_, &CSettingsDlg::layoutApplied, this, &CMainFrame::OnLayoutApplied);
         settingsDlg_->SetTypingMarks(LoadTypingMarks());
-        settingsDlg_->FillLayouts(fingerDlg_->Table().LayoutNames());
+        settingsDlg_->FillLayouts(fingerTable_.LayoutNames());
         settingsDlg_->LoadFromDocument(documents_.Document());
     }
     return settingsDlg_;
@@ -239,7 +245,7 @@ void CMainFrame::OnKeyboardMapChanged(std::shared_ptr<const CKeyboardMap> map) {
 
 bool CMainFrame::Create() {
     const std::filesystem::path fingers = documents_.ProgramFolder() / "fingers.txt";
-    if (!fingerDlg_->LoadFingerFile(fingers)) {
+    if (!fingerTable_.LoadFingerFile(fingers)) {
         prompts_.Message(
             FromCp1252(text::kImportantFileMissing).arg(QString::fromStdString(fingers.string())),
             QMessageBox::Critical);
@@ -326,7 +332,8 @@ void CMainFrame::ShowLetterLists(const std::string& good, const std::string& bad
 }
 
 void CMainFrame::ShowFingerFor(char next) {
-    fingerDlg_->ShowFingerFor(next);
+    nextCharacter_ = next;
+    if (fingerDlg_) fingerDlg_->ShowFingerFor(next);
     keyboardDock_->ShowNext(next, view_->Engine().SourceLine());
 }
 
@@ -362,7 +369,7 @@ void CMainFrame::DocumentReplaced() {
     journal_->DocumentReplaced(documents_.FilePath());
     doc.slowLetters.clear();
     if (settingsDlg_) settingsDlg_->LoadFromDocument(doc);
-    fingerDlg_->SetLayout(doc.keyboardLayout);
+    fingerTable_.SetLayout(doc.keyboardLayout);
     ApplyKeyboardLayout();
     view_->RefreshFont();
     view_->StartExercise();
@@ -371,7 +378,7 @@ void CMainFrame::DocumentReplaced() {
 }
 
 int CMainFrame::LayoutCount() const {
-    return fingerDlg_->Table().LayoutCount();
+    return fingerTable_.LayoutCount();
 }
 
 void CMainFrame::TitleChanged() {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "core/fingers/finger_layout.h"
 #include "core/typing/typing_engine.h"
 #include "tutor/app/document_host.h"
 #include "tutor/app/frame_actions.h"
@@ -49,8 +50,10 @@ class CMainFrame : public QMainWindow, public ITypingListener, public IDocumentV
 
     CZAVTypeView* View() const { return view_; }
     const FrameActions& Actions() const { return actions_; }
-    // The settings, jump and statistics dialogs are made the first time they are asked for:
-    // nothing of them is in the first window, and the statistics dialog's heat map is costly.
+    // The finger guide and the settings, jump and statistics dialogs are made the first time
+    // they are asked for: nothing of them is in the first window, and the statistics dialog's
+    // heat map is costly.
+    CFingerDlg* FingerDlg();
     CSettingsDlg* SettingsDlg();
     CJumpDlg* JumpDlg();
     CStatsDlg* StatsDlg();
@@ -152,6 +155,10 @@ class CMainFrame : public QMainWindow, public ITypingListener, public IDocumentV
     CStatusPanes* panes_ = nullptr;
     CExerciseBar* exerciseBar_ = nullptr;
     CLettersBar* lettersBar_ = nullptr;
+    // Read from "fingers.txt": the view's drills, the finger guide and the keyboard use it.
+    CFingerTable fingerTable_;
+    // The character the guide shows, kept while the guide does not exist yet.
+    char nextCharacter_ = '\0';
     CFingerDlg* fingerDlg_ = nullptr;
     CJumpDlg* jumpDlg_ = nullptr;
     CSettingsDlg* settingsDlg_ = nullptr;

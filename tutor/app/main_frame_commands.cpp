@@ -47,7 +47,7 @@ void CMainFrame::OnViewFingers() {
         // It first opens where the user left it in an earlier run, or beside the window, clear
         // of the line to copy either way; after that where the user puts it.
         if (!fingerGuidePlaced_ && screen()) {
-            fingerDlg_->adjustSize();
+            FingerDlg()->adjustSize();
             const QSize size = fingerDlg_->frameGeometry().size();
             const QRect screenArea = screen()->availableGeometry();
             const QVariant kept = UserSettings().value(QStringLiteral("Settings/FingerGuidePos"));
@@ -59,12 +59,12 @@ void CMainFrame::OnViewFingers() {
                     : PlaceBeside(frameGeometry(), size, screenArea));
             fingerGuidePlaced_ = true;
         }
-        fingerDlg_->show();
+        FingerDlg()->show();
         // The guide is for looking at: the keys stay with the exercise.
         view_->activateWindow();
         view_->setFocus();
     } else {
-        fingerDlg_->hide();
+        if (fingerDlg_) fingerDlg_->hide();
     }
     actions_.viewFingers->setChecked(fingerGuideShown_);
 }
@@ -90,13 +90,13 @@ void CMainFrame::OnSettingsApplied() {
 }
 
 void CMainFrame::OnLayoutApplied(int layoutIndex) {
-    fingerDlg_->SetLayout(layoutIndex);
+    fingerTable_.SetLayout(layoutIndex);
     ApplyKeyboardLayout();
 }
 
 void CMainFrame::ApplyKeyboardLayout() {
-    const auto& layouts = fingerDlg_->Table().Layouts();
-    const int index = fingerDlg_->Table().CurrentLayout();
+    const auto& layouts = fingerTable_.Layouts();
+    const int index = fingerTable_.CurrentLayout();
     const bool listed = index >= 0 && index < static_cast<int>(layouts.size());
     keyboardDock_->SetLayout(listed ? &layouts[index] : nullptr,
                              CSettingsDlg::DesktopKeyboardSetting());

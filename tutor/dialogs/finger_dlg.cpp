@@ -7,7 +7,8 @@
 
 namespace zav::ui {
 
-CFingerDlg::CFingerDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::CFingerDlg>()) {
+CFingerDlg::CFingerDlg(const CFingerTable& table, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::CFingerDlg>()), table_(table) {
     ui_->setupUi(this);
     setModal(false);
     fingers_ = {ui_->finger0, ui_->finger1, ui_->finger2, ui_->finger3,
@@ -24,14 +25,6 @@ CFingerDlg::CFingerDlg(QWidget* parent) : QDialog(parent), ui_(std::make_unique<
 }
 
 CFingerDlg::~CFingerDlg() = default;
-
-bool CFingerDlg::LoadFingerFile(const std::filesystem::path& path) {
-    return table_.LoadFingerFile(path);
-}
-
-void CFingerDlg::SetLayout(int index) {
-    table_.SetLayout(index);
-}
 
 void CFingerDlg::ShowFingerFor(char ch) {
     const CFingerShown shown = table_.FingersFor(ch);

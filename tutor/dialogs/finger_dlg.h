@@ -1,10 +1,9 @@
 #pragma once
-// "Posición de los dedos": the modeless finger guide. It owns the finger table read from
-// "fingers.txt" and draws the buttons of the fingers that type the next character pressed.
-// The view tells it every next character, shown or hidden, so it is current when shown.
+// "Posición de los dedos": the modeless finger guide. It draws the buttons of the fingers that
+// type the next character, as the finger table (read from "fingers.txt", kept by the caller)
+// says for its current layout.
 #include <QDialog>
 #include <array>
-#include <filesystem>
 #include <memory>
 
 #include "core/fingers/finger_layout.h"
@@ -21,16 +20,10 @@ class CFingerDlg : public QDialog {
     Q_OBJECT
 
   public:
-    explicit CFingerDlg(QWidget* parent = nullptr);
+    // `table` outlives the dialog.
+    explicit CFingerDlg(const CFingerTable& table, QWidget* parent = nullptr);
     ~CFingerDlg() override;
 
-    // Reads the table; false when the file cannot be read (the caller ends the program).
-    bool LoadFingerFile(const std::filesystem::path& path);
-    const CFingerTable& Table() const { return table_; }
-    CFingerTable& Table() { return table_; }
-
-    // The layout to use from the next character on; nothing is redrawn now.
-    void SetLayout(int index);
     // Draws the fingers and the letter for `ch` (a Windows-1252 byte).
     void ShowFingerFor(char ch);
 
@@ -50,7 +43,7 @@ class CFingerDlg : public QDialog {
 
     std::unique_ptr<Ui::CFingerDlg> ui_;
     std::array<QPushButton*, 8> fingers_{};
-    CFingerTable table_;
+    const CFingerTable& table_;
 };
 
 }  // namespace zav::ui
