@@ -115,7 +115,7 @@ TEST(KeyboardDock, TecladoInVerShowsAndHidesItAndTheDesktopChoiceFallsBack) {
     ui::CSettingsDlg* settings = t.Frame()->SettingsDlg();
     settings->findChild<QCheckBox*>(QStringLiteral("desktopKeyboardCheck"))->setChecked(true);
     settings->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-    EXPECT_TRUE(settings->DesktopKeyboard());
+    EXPECT_TRUE(ui::CSettingsDlg::DesktopKeyboardSetting());
     t.Dock()->WaitForMap();
     ASSERT_NE(t.Keyboard()->Map(), nullptr);
     EXPECT_EQ(t.Keyboard()->Map()->LayoutName(), "latam");

@@ -36,30 +36,31 @@ void CMainFrame::OnViewStatusBar(bool shown) {
 }
 
 void CMainFrame::OnViewSettings() {
-    SettingsDlg()->show();
-    settingsDlg_->raise();
-    settingsDlg_->activateWindow();
+    CSettingsDlg* dialog = SettingsDlg();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void CMainFrame::OnViewFingers() {
     fingerGuideShown_ = !fingerGuideShown_;
     if (fingerGuideShown_) {
+        CFingerDlg* guide = FingerDlg();
         // It first opens where the user left it in an earlier run, or beside the window, clear
         // of the line to copy either way; after that where the user puts it.
         if (!fingerGuidePlaced_ && screen()) {
-            FingerDlg()->adjustSize();
-            const QSize size = fingerDlg_->frameGeometry().size();
+            guide->adjustSize();
+            const QSize size = guide->frameGeometry().size();
             const QRect screenArea = screen()->availableGeometry();
             const QVariant kept = UserSettings().value(QStringLiteral("Settings/FingerGuidePos"));
             const QRect exercise(view_->mapToGlobal(view_->ExerciseArea().topLeft()),
                                  view_->ExerciseArea().size());
-            fingerDlg_->move(
-                kept.canConvert<QPoint>()
-                    ? PlaceKept(QRect(kept.toPoint(), size), frameGeometry(), exercise, screenArea)
-                    : PlaceBeside(frameGeometry(), size, screenArea));
+            guide->move(kept.canConvert<QPoint>() ? PlaceKept(QRect(kept.toPoint(), size),
+                                                              frameGeometry(), exercise, screenArea)
+                                                  : PlaceBeside(frameGeometry(), size, screenArea));
             fingerGuidePlaced_ = true;
         }
-        FingerDlg()->show();
+        guide->show();
         // The guide is for looking at: the keys stay with the exercise.
         view_->activateWindow();
         view_->setFocus();

@@ -42,8 +42,7 @@ CSettingsDlg::CSettingsDlg(CPrompts& prompts, QWidget* parent)
     ui_->regularUpDown->Attach(ui_->regularEdit);
 
     // Not a value of the document: a choice of this desktop, kept with the program's settings.
-    desktopKeyboard_ = DesktopKeyboardSetting();
-    ui_->desktopKeyboardCheck->setChecked(desktopKeyboard_);
+    ui_->desktopKeyboardCheck->setChecked(DesktopKeyboardSetting());
 
     fontChooser_ = [this](const QFont& initial) { return ChooseFontWithDialog(initial); };
 
@@ -123,8 +122,7 @@ void CSettingsDlg::OnOk() {
     values_ = checked;
     marks_ = {ui_->nextLetterCheck->isChecked(), ui_->wrongKeyCheck->isChecked()};
     if (doc_) ApplySettings(values_, *doc_);
-    desktopKeyboard_ = ui_->desktopKeyboardCheck->isChecked();
-    SettingsStore().setValue(kDesktopKeyboardKey, desktopKeyboard_);
+    SettingsStore().setValue(kDesktopKeyboardKey, ui_->desktopKeyboardCheck->isChecked());
     emit settingsApplied();
     emit layoutApplied(values_.layoutIndex);
     accept();

@@ -45,10 +45,8 @@ class CSettingsDlg : public QDialog {
     // The user's typing marks, shown in their check boxes; OK takes the boxes' states.
     void SetTypingMarks(const TypingMarks& marks);
     const TypingMarks& Marks() const { return marks_; }
-    // The on-screen keyboard draws the desktop's layout rather than the chosen one (applied on
-    // OK; kept across runs).
-    bool DesktopKeyboard() const { return desktopKeyboard_; }
-    // The same choice as kept, without the dialog.
+    // The on-screen keyboard draws the desktop's layout rather than the chosen one: kept with
+    // the program's settings on OK, read by the frame without the dialog.
     static bool DesktopKeyboardSetting();
     // Replaces the font dialog, for tests.
     void SetFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
@@ -75,7 +73,6 @@ class CSettingsDlg : public QDialog {
     SettingsValues values_;
     TypingMarks marks_;
     FontChooser fontChooser_;
-    bool desktopKeyboard_ = false;
 };
 
 }  // namespace zav::ui
