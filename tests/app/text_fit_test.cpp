@@ -139,7 +139,6 @@ TEST(TextFit, BoxesGrowWithTheExerciseFontSoDescendersShow) {
         t.Doc().fontSize = c.tenths;
         view->RefreshFont();
         QApplication::processEvents();  // the window makes room for the taller view
-        view->DrawExercise(true);
         const int box = view->BoxHeight();
         EXPECT_EQ(box > 40, c.grows) << c.tenths;
         if (!c.grows) {
@@ -154,8 +153,9 @@ TEST(TextFit, BoxesGrowWithTheExerciseFontSoDescendersShow) {
         p.drawText(10, box + QFontMetrics(view->ExerciseFont()).ascent(), QStringLiteral("gjpqy"));
         p.end();
         const QRect inside(60, view->Mid() - 5 - box + 1, view->width() - 120, box - 2);
-        const QRgb ground = view->Canvas().pixel(inside.right(), inside.top());
-        EXPECT_EQ(InkHeight(view->Canvas(), inside, ground),
+        const QImage shown = view->Rendered();
+        const QRgb ground = shown.pixel(inside.right(), inside.top());
+        EXPECT_EQ(InkHeight(shown, inside, ground),
                   InkHeight(free, free.rect(), QColor(Qt::white).rgb()))
             << c.tenths;
     }

@@ -3,6 +3,8 @@
 // answer from a script instead of opening dialogs.
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -50,6 +52,18 @@ inline void WriteFile(const QString& path, const std::string& bytes) {
     QFile file(path);
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// A widget's pixels as its window shows them, once the paints that are due have been made; in
+// device pixels.
+inline QImage Shown(const QWidget* widget) {
+    QApplication::processEvents();
+    const QWidget* window = widget->window();
+    const QImage all = window->screen()->grabWindow(window->winId()).toImage();
+    const qreal scale = window->devicePixelRatio();
+    const QRect place(widget->mapTo(window, QPoint()), widget->size());
+    return all.copy(QRectF(place.topLeft() * scale, place.size() * scale).toRect())
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 class TutorFixture {

@@ -1,4 +1,4 @@
-// The typing marks over the canvas: the wrong key in the error colour, the next letter marked in
+// The typing marks over the exercise: the wrong key in the error colour, the next letter marked in
 // the line to copy, and the plain drawing when both are switched off.
 #include <gtest/gtest.h>
 
@@ -32,13 +32,13 @@ int Count(const QImage& canvas, const QRect& rect, QRgb rgb) {
 }
 
 // A finished turn with an error, then a wrong key in the second turn: previous and current
-// marks, the caret and a wrong character on one canvas.
+// marks, the caret and a wrong character at once.
 QImage PlainScenario(TutorFixture& t) {
     t.Type(QStringLiteral("xasdf jkl"));
     QTest::sendKeyEvent(QTest::Click, t.View(), Qt::Key_unknown, QStringLiteral("ñ"),
                         Qt::NoModifier);
     t.Type(QStringLiteral("asq"));
-    return t.View()->Canvas().convertToFormat(QImage::Format_RGB32);
+    return Shown(t.View());
 }
 
 TEST(TypingMarks, BothOffDrawTheCanvasAsBefore) {
@@ -72,13 +72,13 @@ TEST(TypingMarks, WrongKeyInTheErrorColourOnATint) {
         const int left = 55 + qCeil(m.horizontalAdvance(QStringLiteral("as")));
         t.Type(QStringLiteral("asq"));
         const QRect q(left, mid + 10, qFloor(m.horizontalAdvance('q')) - 1, 30);
-        const QImage& canvas = t.View()->Canvas();
-        EXPECT_EQ(Count(canvas, q, kError) > 0, marked) << marked;
-        EXPECT_EQ(Count(canvas, q, kTyped) > 0, !marked) << marked;
+        EXPECT_EQ(Count(Shown(t.View()), q, kError) > 0, marked) << marked;
+        EXPECT_EQ(Count(Shown(t.View()), q, kTyped) > 0, !marked) << marked;
         t.Type(QStringLiteral(" "));
         const QRect blank(left + 1, mid + 12, qFloor(m.horizontalAdvance(' ')) - 2, 26);
-        EXPECT_EQ(Count(canvas, blank, kBox) < blank.width() * blank.height(), marked);
-        EXPECT_EQ(Count(canvas, blank, 0) > 0, marked) << "a wrong blank shows as a tint";
+        const QImage shown = Shown(t.View());
+        EXPECT_EQ(Count(shown, blank, kBox) < blank.width() * blank.height(), marked);
+        EXPECT_EQ(Count(shown, blank, 0) > 0, marked) << "a wrong blank shows as a tint";
     }
 }
 
@@ -91,7 +91,6 @@ TEST(TypingMarks, NextLetterMarkFollowsTheKeysAtEveryFontSize) {
         ASSERT_TRUE(t.Start());
         const QFontMetricsF m(t.View()->ExerciseFont());
         const int mid = t.View()->Mid();
-        const QImage& canvas = t.View()->Canvas();
         // The column of the middle of character `i` inside the upper box's frame.
         auto column = [&](int i) {
             const QString line = QStringLiteral("asdf jkl");
@@ -99,31 +98,31 @@ TEST(TypingMarks, NextLetterMarkFollowsTheKeysAtEveryFontSize) {
                 (m.horizontalAdvance(line.left(i)) + m.horizontalAdvance(line.left(i + 1))) / 2;
             return QRect(55 + qRound(x), mid - 44, 1, 38);
         };
-        EXPECT_GT(Count(canvas, column(0), kCaret), 0) << size;
+        EXPECT_GT(Count(Shown(t.View()), column(0), kCaret), 0) << size;
         t.Type(QStringLiteral("as"));
-        EXPECT_EQ(Count(canvas, column(0), kCaret), 0) << size;
-        EXPECT_EQ(Count(canvas, column(1), kCaret), 0) << size;
-        EXPECT_GT(Count(canvas, column(2), kCaret), 0) << size;
+        EXPECT_EQ(Count(Shown(t.View()), column(0), kCaret), 0) << size;
+        EXPECT_EQ(Count(Shown(t.View()), column(1), kCaret), 0) << size;
+        EXPECT_GT(Count(Shown(t.View()), column(2), kCaret), 0) << size;
         // The underline spans the character, not its neighbours.
         const int s = 55 + qCeil(m.horizontalAdvance(QStringLiteral("as")));
         const int d = 55 + qFloor(m.horizontalAdvance(QStringLiteral("asd")));
-        const int under = Count(canvas, QRect(s + 1, mid - 44, d - s - 2, 38), kCaret);
+        const int under = Count(Shown(t.View()), QRect(s + 1, mid - 44, d - s - 2, 38), kCaret);
         EXPECT_GT(under, 0) << size;
         EXPECT_EQ(under % (d - s - 2), 0) << "whole rows under the character only";
-        EXPECT_EQ(Count(canvas, QRect(s - 3, mid - 44, 2, 38), kCaret), 0) << size;
+        EXPECT_EQ(Count(Shown(t.View()), QRect(s - 3, mid - 44, 2, 38), kCaret), 0) << size;
         t.Type(QStringLiteral("x"));
-        EXPECT_EQ(Count(canvas, column(2), kCaret), 0) << size;
-        EXPECT_GT(Count(canvas, column(2), kError), 0) << size;
+        EXPECT_EQ(Count(Shown(t.View()), column(2), kCaret), 0) << size;
+        EXPECT_GT(Count(Shown(t.View()), column(2), kError), 0) << size;
         t.Type(QStringLiteral("d"));
-        EXPECT_EQ(Count(canvas, column(2), kError), 0) << size;
-        EXPECT_GT(Count(canvas, column(3), kCaret), 0) << size;
+        EXPECT_EQ(Count(Shown(t.View()), column(2), kError), 0) << size;
+        EXPECT_GT(Count(Shown(t.View()), column(3), kCaret), 0) << size;
         // Nothing of the mark crosses the frame of the upper box.
-        EXPECT_EQ(Count(canvas, QRect(50, mid - 45, 630, 1), kCaret), 0) << size;
-        EXPECT_EQ(Count(canvas, QRect(50, mid - 6, 630, 2), kCaret), 0) << size;
+        EXPECT_EQ(Count(Shown(t.View()), QRect(50, mid - 45, 630, 1), kCaret), 0) << size;
+        EXPECT_EQ(Count(Shown(t.View()), QRect(50, mid - 6, 630, 2), kCaret), 0) << size;
     }
 }
 
-// A keystroke redraws only the columns it changes, yet the canvas is the one a full redraw
+// A keystroke paints only the columns it changes, yet the window shows what a full paint
 // gives, with kerned pairs, ligatures, wrong keys in both marks and a line wider than the box
 // (whose text is then clipped; only the caret may trail beyond the box's right edge), and a font
 // taller than the box.
@@ -141,9 +140,8 @@ TEST(TypingMarks, KeystrokesDrawWhatAFullRedrawDraws) {
                 for (const char key : {'q', line[i]}) {
                     QTest::sendKeyEvent(QTest::Click, t.View(), Qt::Key_unknown,
                                         ui::FromCp1252(std::string(1, key)), Qt::NoModifier);
-                    const QImage partial = t.View()->Canvas().copy(inside);
-                    t.View()->DrawExercise(true);
-                    ASSERT_TRUE(partial == t.View()->Canvas().copy(inside))
+                    const QImage partial = Shown(t.View()).copy(inside);
+                    ASSERT_TRUE(partial == t.View()->Rendered().copy(inside))
                         << line << " at " << i << " after " << key << " size " << size;
                 }
             }

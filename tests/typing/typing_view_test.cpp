@@ -20,15 +20,17 @@ constexpr QRgb kBlack = 0xff000000;
 constexpr QRgb kBlob = 0xffff0000;
 
 QRgb Pixel(const ui::CZAVTypeView* view, int x, int y) {
-    return view->Canvas().pixel(x, y) | 0xff000000;
+    return Shown(view).pixel(x, y) | 0xff000000;
 }
 
 // Pixels of row `y` from `x` outwards in both directions that differ from the background.
 int MarkWidth(const ui::CZAVTypeView* view, int x, int y) {
+    const QImage shown = Shown(view);
+    auto pixel = [&](int at) { return shown.pixel(at, y) | 0xff000000; };
     int left = x, right = x;
-    while (left > 0 && Pixel(view, left - 1, y) != kBackground) --left;
-    while (right + 1 < view->width() && Pixel(view, right + 1, y) != kBackground) ++right;
-    return Pixel(view, x, y) == kBackground ? 0 : right - left + 1;
+    while (left > 0 && pixel(left - 1) != kBackground) --left;
+    while (right + 1 < view->width() && pixel(right + 1) != kBackground) ++right;
+    return pixel(x) == kBackground ? 0 : right - left + 1;
 }
 
 TEST(TypingView, LineTypedWithoutErrors) {
@@ -92,7 +94,7 @@ TEST(TypingView, BackspaceEnterTabAndEscapeChangeNothing) {
     TutorFixture t;
     ASSERT_TRUE(t.Start());
     t.Type("ax");
-    const QImage before = t.View()->Canvas().copy();
+    const QImage before = Shown(t.View());
     for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape})
         QTest::keyClick(t.View(), key);
     // Control or Alt with a letter types nothing, even the expected "s".
@@ -102,7 +104,7 @@ TEST(TypingView, BackspaceEnterTabAndEscapeChangeNothing) {
     EXPECT_EQ(t.Engine().Record().errors, 1);
     EXPECT_EQ(t.View()->Sounds().PlayCount(Sound::Bad), 1);
     EXPECT_TRUE(t.View()->hasFocus());
-    EXPECT_EQ(t.View()->Canvas(), before);
+    EXPECT_EQ(Shown(t.View()), before);
 }
 
 TEST(TypingView, DeadKeyCommitsAreTypedLikeKeys) {
@@ -236,7 +238,7 @@ TEST(TypingView, ResizedWindowRedrawsTheBoxesOnTheNewMiddle) {
     t.Frame()->resize(1000, 600);
     QApplication::processEvents();
     const int w = t.View()->width(), h = t.View()->height(), mid = h / 2;
-    ASSERT_EQ(t.View()->Canvas().size(), t.View()->size());
+    ASSERT_EQ(Shown(t.View()).size(), t.View()->size());
     EXPECT_GT(w, 900);
     const struct {
         int x, y;
@@ -247,7 +249,9 @@ TEST(TypingView, ResizedWindowRedrawsTheBoxesOnTheNewMiddle) {
         {50, mid - 45, 0xffbbbbbb},      {w - 51, mid - 6, 0xffffffff}, {50, mid - 46, kBackground},
         {w - 60, mid, kBackground},
     };
-    for (const auto& p : pixels) EXPECT_EQ(Pixel(t.View(), p.x, p.y), p.color) << p.x << "," << p.y;
+    const QImage shown = Shown(t.View());
+    for (const auto& p : pixels)
+        EXPECT_EQ(shown.pixel(p.x, p.y) | 0xff000000, p.color) << p.x << "," << p.y;
 }
 
 // Without fonts every glyph is the same box: make sure two glyphs differ, or the pixel tests above

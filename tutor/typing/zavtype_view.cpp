@@ -19,6 +19,8 @@ constexpr int kMargin = 50;  // boxes from the window's left and right edges
 constexpr int kTextLeft = 55;
 constexpr int kCaptionTop = 10;
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+// How much of the mark's colour shows through the next character's background.
+constexpr int kCellAlpha = 40;
 
 // A one-pixel frame in the manner of a 3-D rectangle: top and left edges in one colour, bottom
 // and right edges in the other; `box` is right- and bottom-exclusive.
@@ -64,7 +66,6 @@ CZAVTypeView::CZAVTypeView(const CConfig& config, CZAVTypeDoc& doc, ITypingListe
 
 void CZAVTypeView::SetTypingMarks(const TypingMarks& marks) {
     marks_ = marks;
-    nextMark_.Forget();
     DrawExercise(true);
 }
 
@@ -86,80 +87,96 @@ QString CZAVTypeView::StatusText() const {
     return FromCp1252(engine_.StatusText());
 }
 
+CZAVTypeView::Boxes CZAVTypeView::Layout() const {
+    const int right = width(), mid = Mid(), box = BoxHeight();
+    return {QRect(kMargin, mid - 5 - box, right - 2 * kMargin, box),
+            QRect(kMargin, mid + 5, right - 2 * kMargin, box),
+            QRect(kTextLeft, mid - box, right - kMargin - kTextLeft, box - 10),
+            QRect(kTextLeft, mid + 10, right - kMargin - kTextLeft, box - 10)};
+}
+
+// A keystroke changes the typing box only around the caret: from a little before where the last
+// one stood to a little after the new character; the mark of the next letter where it was and
+// where it goes; the row of the error marks when one is added. Only those pixels are painted
+// again. Where the columns take in the box's right edge, whose frame the text's background
+// covers once the text reaches it, the whole box is.
 void CZAVTypeView::DrawExercise(bool full) {
-    // A hidden view draws nothing: its first paint draws it whole, at the size it is shown at.
-    // Before the first window the exercise was drawn three times, at sizes never shown.
+    // A hidden view paints nothing: being shown paints it whole, at the size it is shown at.
     if (!isVisible()) {
-        canvas_ = QImage();
+        drawnPosition_ = -1;
         return;
     }
-    if (canvas_.size() != size()) {
-        canvas_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-        full = true;
-    }
-    const int right = width(), bottom = height(), mid = bottom / 2;
-    const int box = BoxHeight();
-    const QRect upperBox(kMargin, mid - 5 - box, right - 2 * kMargin, box);
-    const QRect typingBox(kMargin, mid + 5, right - 2 * kMargin, box);
-    const QRect upperText(kTextLeft, mid - box, right - kMargin - kTextLeft, box - 10);
-    const QRect typingText(kTextLeft, mid + 10, right - kMargin - kTextLeft, box - 10);
-    const QColor background = FromColorRef(config_.col_bgnd);
-
-    QPainter p(&canvas_);
-    p.setFont(font_);
-    p.setBackgroundMode(Qt::OpaqueMode);
-    if (full) {
-        p.fillRect(canvas_.rect(), background);
-        Draw3dRect(p, upperBox, FromColorRef(config_.col_top_tl), FromColorRef(config_.col_top_br));
-        p.setBackground(background);
-        p.setPen(FromColorRef(config_.col_status));
-        const QFontMetrics metrics(font_);
-        const int lineHeight = metrics.height();
-        p.drawText(QRect(10, kCaptionTop, right, lineHeight), Qt::AlignLeft | Qt::AlignTop,
-                   FromCp1252(engine_.StatusText()));
-        if (!config_.affiliation.empty())
-            p.drawText(QRect(10, bottom - 30, right, lineHeight), Qt::AlignLeft | Qt::AlignTop,
-                       FromCp1252(config_.affiliation));
-        p.setPen(FromColorRef(config_.col_srce));
-        p.drawText(upperText, kTextFlags, FromCp1252(engine_.SourceLine()));
-        if (marks_.nextLetter) nextMark_.KeepClean(canvas_, upperBox);
-    }
+    const Boxes boxes = Layout();
+    const int right = width(), mid = Mid();
     const int position = engine_.Position();
     const qreal x1 = PrefixX(position);
     const qreal x2 = PrefixX(position + 1);
     const int oldCaretX = caretX_;
     caretX_ = kTextLeft + static_cast<int>(x1);
+    const QRect letter = marks_.nextLetter ? NextLetterArea(boxes, x1, x2) : QRect();
+    const int markCount = engine_.CurrentMarks().Count();
 
-    // A keystroke changes the typing box only around the caret: from a little before where the
-    // last one stood to a little after the new character. The rest keeps its pixels. Where these
-    // columns take in the box's right edge, whose frame the text's background covers once the
-    // text reaches it, the whole box is drawn.
-    QRect changed(0, typingBox.top(), right, typingBox.height());
-    bool drawn = false;
-    if (!full && drawnPosition_ >= 0 && drawnPosition_ <= position) {
-        const int from = std::min(kTextLeft + qFloor(PrefixX(drawnPosition_)), oldCaretX) - margin_;
-        const int to = std::max(kTextLeft + qCeil(x2), caretX_) + 2 * margin_;
-        changed.setLeft(std::max(0, from));
-        changed.setRight(std::min(right - 1, to));
-        const int edge = typingBox.right();
-        if (changed.isEmpty())  // the caret is beyond the window's edge: nothing shows
-            drawn = true;
-        else if (changed.left() > edge || changed.right() < edge)
-            drawn = DrawTypingColumns(p, typingBox, typingText, changed);
-    }
-    if (!drawn) {
-        changed = QRect(0, typingBox.top(), right, typingBox.height());
-        DrawTypingColumns(p, typingBox, typingText, QRect());
+    if (full || drawnPosition_ < 0) {
+        update();
+    } else {
+        QRect changed(0, boxes.typing.top(), right, boxes.typing.height());
+        if (drawnPosition_ <= position) {
+            const int from =
+                std::min(kTextLeft + qFloor(PrefixX(drawnPosition_)), oldCaretX) - margin_;
+            const int to = std::max(kTextLeft + qCeil(x2), caretX_) + 2 * margin_;
+            changed.setLeft(std::max(0, from));
+            changed.setRight(std::min(right - 1, to));
+            const int edge = boxes.typing.right();
+            if (!changed.isEmpty() && changed.left() <= edge && changed.right() >= edge)
+                changed = QRect(0, boxes.typing.top(), right, boxes.typing.height());
+        }
+        QRegion dirty = changed.isEmpty() ? QRegion() : QRegion(changed);
+        dirty += drawnLetter_ | letter;
+        if (markCount != drawnMarks_) dirty += QRect(0, mid - 5, right, 11);
+        update(dirty);
     }
     drawnPosition_ = position;
-    p.setBackgroundMode(Qt::TransparentMode);
-    const QRect marked =
-        marks_.nextLetter ? DrawNextLetter(p, upperBox, upperText, x1, x2) : QRect();
+    drawnLetter_ = letter;
+    drawnMarks_ = markCount;
+}
 
-    // The marks change only with a wrong key; those of earlier turns only with a new turn.
-    const bool marksChanged = full || engine_.CurrentMarks().Count() != drawnMarks_;
-    if (marksChanged) {
-        drawnMarks_ = engine_.CurrentMarks().Count();
+void CZAVTypeView::Paint(QPainter& p, const QRect& area) {
+    const Boxes boxes = Layout();
+    const int right = width(), bottom = height(), mid = Mid();
+    const QColor background = FromColorRef(config_.col_bgnd);
+    p.setFont(font_);
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.fillRect(area, background);
+    Draw3dRect(p, boxes.upper, FromColorRef(config_.col_top_tl), FromColorRef(config_.col_top_br));
+    p.setBackground(background);
+    p.setPen(FromColorRef(config_.col_status));
+    const int lineHeight = QFontMetrics(font_).height();
+    const QRect caption(10, kCaptionTop, right, lineHeight);
+    if (area.intersects(caption))
+        p.drawText(caption, Qt::AlignLeft | Qt::AlignTop, FromCp1252(engine_.StatusText()));
+    const QRect affiliation(10, bottom - 30, right, lineHeight);
+    if (!config_.affiliation.empty() && area.intersects(affiliation))
+        p.drawText(affiliation, Qt::AlignLeft | Qt::AlignTop, FromCp1252(config_.affiliation));
+    if (area.intersects(boxes.upper)) {
+        p.setPen(FromColorRef(config_.col_srce));
+        p.drawText(boxes.upperText, kTextFlags, FromCp1252(engine_.SourceLine()));
+    }
+
+    // The typed text is drawn from the first word that reaches into the area, unless the area
+    // spans the box.
+    if (area.intersects(boxes.typing)) {
+        const bool across = area.left() <= 0 && area.right() >= right - 1;
+        const QRect columns = across ? QRect() : QRect(area.left(), 0, area.width(), bottom);
+        if (!DrawTypingColumns(p, boxes.typing, boxes.typingText, columns)) {
+            // The text's clipping changed: drawn whole, and whole everywhere else too.
+            DrawTypingColumns(p, boxes.typing, boxes.typingText, QRect());
+            update(QRect(0, boxes.typing.top(), right, boxes.typing.height()));
+        }
+    }
+    p.setBackgroundMode(Qt::TransparentMode);
+    if (marks_.nextLetter && area.intersects(boxes.upper)) DrawNextLetter(p, boxes);
+
+    if (area.intersects(QRect(0, mid - 5, right, 11))) {
         p.setPen(Qt::black);
         p.setBrush(Qt::black);
         for (int mark : engine_.OlderMarks()) DrawMark(p, kTextLeft + MarkX(mark), mid, 4);
@@ -167,12 +184,13 @@ void CZAVTypeView::DrawExercise(bool full) {
         for (int mark : engine_.PreviousMarks()) DrawMark(p, kTextLeft + MarkX(mark), mid, 6);
         for (int mark : engine_.CurrentMarks()) DrawMark(p, kTextLeft + MarkX(mark), mid, 8);
     }
-    p.end();
+}
 
-    if (full)
-        update();
-    else
-        update(changed | marked | (marksChanged ? QRect(0, mid - 5, right, 11) : QRect()));
+QImage CZAVTypeView::Rendered() {
+    QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QPainter p(&image);
+    Paint(p, rect());
+    return image;
 }
 
 QString CZAVTypeView::ShownTypedText() const {
@@ -203,7 +221,7 @@ bool CZAVTypeView::DrawTypingColumns(QPainter& p, const QRect& box, const QRect&
         // The typed characters are the line's own, so the words before the caret stand where
         // the line's layout puts them: only the words that reach into the columns are drawn,
         // from the start of a word, where shaping does not depend on what comes before.
-        int first = std::min<int>(drawnPosition_, typed.size());
+        int first = static_cast<int>(typed.size());
         while (first > 0 && text.left() + PrefixX(first) + margin_ > columns.left()) --first;
         while (first > 0 && typed.at(first - 1) != QLatin1Char(' ')) --first;
         const qreal left = text.left() + PrefixX(first);
@@ -260,27 +278,41 @@ void CZAVTypeView::DrawWrongKey(QPainter& p, const QRect& text, qreal x) {
 
 // The cell spans the character's advance and the font's line in the text area, with the
 // underline just below the baseline; both stay inside the box's frame whatever the font.
-QRect CZAVTypeView::DrawNextLetter(QPainter& p, const QRect& box, const QRect& text, qreal left,
-                                   qreal right) {
-    QRect cell, underline;
-    if (engine_.Position() < static_cast<int>(engine_.SourceLine().size())) {
-        const QFontMetricsF metrics(font_);
-        const QRect inside = box.adjusted(1, 1, -1, -1);
-        const qreal lineTop = text.top() + (text.height() - metrics.height()) / 2;
-        const int thickness = std::max(2, qRound(metrics.lineWidth()));
-        int y = qRound(lineTop + metrics.ascent() + std::max<qreal>(1, metrics.underlinePos()));
-        y = std::min(y, inside.bottom() + 1 - thickness);
-        const int x0 = text.left() + qFloor(left);
-        const int x1 = std::max(x0 + 1, text.left() + qCeil(right));
-        underline = QRect(x0, y, x1 - x0, thickness) & inside;
-        cell =
-            QRect(QPoint(x0, qFloor(lineTop)),
-                  QPoint(x1 - 1, std::max(qCeil(lineTop + metrics.height()), y + thickness) - 1)) &
-            inside;
-    }
+CZAVTypeView::LetterMark CZAVTypeView::NextLetter(const Boxes& boxes, qreal left, qreal right) {
+    if (engine_.Position() >= static_cast<int>(engine_.SourceLine().size())) return {};
+    const QRect& text = boxes.upperText;
+    const QFontMetricsF metrics(font_);
+    const QRect inside = boxes.upper.adjusted(1, 1, -1, -1);
+    const qreal lineTop = text.top() + (text.height() - metrics.height()) / 2;
+    const int thickness = std::max(2, qRound(metrics.lineWidth()));
+    int y = qRound(lineTop + metrics.ascent() + std::max<qreal>(1, metrics.underlinePos()));
+    y = std::min(y, inside.bottom() + 1 - thickness);
+    const int x0 = text.left() + qFloor(left);
+    const int x1 = std::max(x0 + 1, text.left() + qCeil(right));
+    const QRect underline = QRect(x0, y, x1 - x0, thickness) & inside;
+    const QRect cell =
+        QRect(QPoint(x0, qFloor(lineTop)),
+              QPoint(x1 - 1, std::max(qCeil(lineTop + metrics.height()), y + thickness) - 1)) &
+        inside;
+    return {cell, underline};
+}
+
+QRect CZAVTypeView::NextLetterArea(const Boxes& boxes, qreal left, qreal right) {
+    const LetterMark mark = NextLetter(boxes, left, right);
+    return mark.cell | mark.underline;
+}
+
+// A faint background under the next character of the line to copy and a line beneath it, in
+// the error colour while a wrong key waits.
+void CZAVTypeView::DrawNextLetter(QPainter& p, const Boxes& boxes) {
+    const int position = engine_.Position();
+    const LetterMark mark = NextLetter(boxes, PrefixX(position), PrefixX(position + 1));
     const bool error = marks_.wrongKey && engine_.PendingError();
-    return nextMark_.Draw(p, cell, underline,
-                          FromColorRef(error ? config_.col_err : config_.col_caret));
+    const QColor colour = FromColorRef(error ? config_.col_err : config_.col_caret);
+    QColor faint = colour;
+    faint.setAlpha(kCellAlpha);
+    p.fillRect(mark.cell, faint);
+    p.fillRect(mark.underline, colour);
 }
 
 qreal CZAVTypeView::PrefixX(int characters) {
@@ -308,9 +340,8 @@ int CZAVTypeView::MarkX(int position) {
 }
 
 void CZAVTypeView::paintEvent(QPaintEvent* event) {
-    if (canvas_.size() != size()) DrawExercise(true);
     QPainter p(this);
-    p.drawImage(event->rect(), canvas_, event->rect());
+    Paint(p, event->rect());
 }
 
 void CZAVTypeView::resizeEvent(QResizeEvent* event) {

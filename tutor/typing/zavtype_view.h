@@ -1,7 +1,8 @@
 #pragma once
 // The exercise view: the caption, the line to copy, the typing box, the caret and the error
-// marks, drawn into a persistent canvas. Keys go to the typing engine; what it reports goes to
-// the listener the view is made with (the main window), which has the view draw, play and tick.
+// marks, painted straight onto the window, a keystroke's few changed columns at a time. Keys go
+// to the typing engine; what it reports goes to the listener the view is made with (the main
+// window), which has the view draw, play and tick.
 #include <QFont>
 #include <QImage>
 #include <QTimer>
@@ -12,7 +13,6 @@
 #include "core/course/random.h"
 #include "core/typing/typing_engine.h"
 #include "core/typing/typing_marks.h"
-#include "tutor/typing/next_letter_mark.h"
 #include "tutor/typing/sound_player.h"
 
 class QPainter;
@@ -44,11 +44,13 @@ class CZAVTypeView : public QWidget {
     void OnPrevious();
     void OnNext();
     void OnRestart();
+    // Has the exercise painted again: whole, or only what the last keystroke changed.
     void DrawExercise(bool full);
+    // The whole view as it paints now, for a test or a picture.
+    QImage Rendered();
 
     CTypingEngine& Engine() { return engine_; }
     const CTypingEngine& Engine() const { return engine_; }
-    const QImage& Canvas() const { return canvas_; }
     const QFont& ExerciseFont() const { return font_; }
     const CSoundPlayer& Sounds() const { return sounds_; }
     CSoundPlayer& Sounds() { return sounds_; }
@@ -77,21 +79,33 @@ class CZAVTypeView : public QWidget {
     bool focusNextPrevChild(bool) override { return false; }
 
   private:
+    // The two boxes and the text areas inside them, at the current size.
+    struct Boxes {
+        QRect upper, typing, upperText, typingText;
+    };
+    struct LetterMark {
+        QRect cell, underline;
+    };
+    Boxes Layout() const;
+    // Everything of the view that lies in `area`.
+    void Paint(QPainter& p, const QRect& area);
     void TypeText(const QString& text);
     // Offset of the first `characters` characters of the line in the exercise font.
     qreal PrefixX(int characters);
     // The centre of character `position` of the line, from the text's left edge.
     int MarkX(int position);
-    // The typing box, its text, the wrong key and the caret, within `columns` of the canvas
-    // only (all of them when null); false when the text must be drawn whole instead (its
-    // clipping changed).
+    // The typing box, its text, the wrong key and the caret, within `columns` of the view only
+    // (all of them when null); false when the text must be drawn whole instead (its clipping
+    // changed).
     bool DrawTypingColumns(QPainter& p, const QRect& box, const QRect& text, const QRect& columns);
     // The typed text as one string, as far as the view shows it in the text colour.
     QString ShownTypedText() const;
     // The wrong key after the typed text, in the error colour on a tinted background.
     void DrawWrongKey(QPainter& p, const QRect& text, qreal x);
-    // Marks the next character of the line to copy; returns the pixels changed.
-    QRect DrawNextLetter(QPainter& p, const QRect& box, const QRect& text, qreal left, qreal right);
+    // The mark of the next character of the line to copy, which spans `left` to `right`.
+    LetterMark NextLetter(const Boxes& boxes, qreal left, qreal right);
+    QRect NextLetterArea(const Boxes& boxes, qreal left, qreal right);
+    void DrawNextLetter(QPainter& p, const Boxes& boxes);
 
     const CConfig& config_;
     CZAVTypeDoc& doc_;
@@ -102,21 +116,20 @@ class CZAVTypeView : public QWidget {
     CTypingEngine engine_;
     CSoundPlayer sounds_;
     QTimer timer_;
-    QImage canvas_;
     QFont font_;
     // The line to copy, laid out once: where each of its characters begins.
     std::string layoutLine_;
     std::vector<qreal> prefixX_;
     int margin_ = 8;
     bool layoutValid_ = false;
-    // What the typing box shows now, so that a keystroke redraws only the columns it changes.
+    // What the view was last asked to show, so that a keystroke paints only what it changes.
     int drawnPosition_ = -1;
+    QRect drawnLetter_;
     bool textClipped_ = false;
     int drawnMarks_ = -1;
     bool focus_ = false;
     int caretX_ = 55;
     TypingMarks marks_;
-    CNextLetterMark nextMark_;
 };
 
 }  // namespace zav::ui
