@@ -1,5 +1,7 @@
 // The tutor's entry point: --help and --version answer without a display; otherwise the
 // application starts with the progress file named on the command line, if any.
+#include <malloc.h>
+
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
@@ -34,6 +36,11 @@ int main(int argc, char* argv[]) {
             break;
     }
 
+#ifdef M_ARENA_MAX
+    // One heap for every thread: the few helper threads (the keyboard map's build, Qt's own)
+    // would each keep a heap of their own, hundreds of kilobytes the window never reuses.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     // Qt takes its own options (-style, -display, -platform...) out of argv.
     QApplication app(argc, argv);
     QStringList arguments;
