@@ -41,10 +41,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 # the font is only looked up at run time, so it is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Sounds play through libcanberra and its PulseAudio backend, both opened at run time with the
-# first sound, and Qt's own dialogs speak Spanish from the translations package: none of them is
-# a linked library.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-dejavu-core, libcanberra0, libcanberra-pulse, qt6-translations-l10n")
+# first sound, the journal through SQLite, opened with the journal, and Qt's own dialogs speak
+# Spanish from the translations package: none of them is a linked library.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, libcanberra0, libcanberra-pulse, \
+libsqlite3-0, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils")
 include(CPack)

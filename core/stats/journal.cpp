@@ -1,9 +1,9 @@
 #include "core/stats/journal.h"
 
-#include <sqlite3.h>
-
 #include <cstdlib>
 #include <system_error>
+
+#include "core/stats/sqlite_library.h"
 
 namespace zav {
 namespace {
@@ -62,7 +62,7 @@ JournalStatus Classify(int code) {
 }
 
 int Exec(sqlite3* db, const char* sql) {
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    return Sql().exec(db, sql, nullptr, nullptr, nullptr);
 }
 
 std::string TimeText(std::time_t time, bool utc, const char* format) {
@@ -97,15 +97,17 @@ CJournal::~CJournal() {
 }
 
 void CJournal::Close() {
-    sqlite3_finalize(insertTurn_);
-    sqlite3_finalize(insertKey_);
+    if (!db_) return;
+    Sql().finalize(insertTurn_);
+    Sql().finalize(insertKey_);
     insertTurn_ = insertKey_ = nullptr;
-    sqlite3_close(db_);
+    Sql().close(db_);
     db_ = nullptr;
 }
 
 JournalStatus CJournal::Open() {
     Close();
+    if (!Sqlite()) return JournalStatus::Failed;
     std::error_code error;
     std::filesystem::create_directories(file_.parent_path(), error);
     if (error)
@@ -120,17 +122,17 @@ JournalStatus CJournal::Open() {
 
 JournalStatus CJournal::OpenFile() {
     int code =
-        sqlite3_open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        Sql().open_v2(file_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (code != SQLITE_OK) return Fail(code);
-    sqlite3_extended_result_codes(db_, 1);
+    Sql().extended_result_codes(db_, 1);
     // Two tutors share one journal: a writer waits for the other instead of failing at once.
-    sqlite3_busy_timeout(db_, busyMilliseconds_);
+    Sql().busy_timeout(db_, busyMilliseconds_);
     // A journal of a newer tutor is not touched at all, not even to switch its log mode.
     sqlite3_stmt* query = nullptr;
-    code = sqlite3_prepare_v2(db_, "PRAGMA user_version;", -1, &query, nullptr);
-    if (code == SQLITE_OK) code = sqlite3_step(query);
-    const int version = code == SQLITE_ROW ? sqlite3_column_int(query, 0) : 0;
-    sqlite3_finalize(query);
+    code = Sql().prepare_v2(db_, "PRAGMA user_version;", -1, &query, nullptr);
+    if (code == SQLITE_OK) code = Sql().step(query);
+    const int version = code == SQLITE_ROW ? Sql().column_int(query, 0) : 0;
+    Sql().finalize(query);
     if (code != SQLITE_ROW) return Fail(code);
     if (version > kVersion) {
         Close();
@@ -144,13 +146,13 @@ JournalStatus CJournal::OpenFile() {
         return Fail(code);
     const JournalStatus migrated = Migrate();
     if (migrated != JournalStatus::Ok) return migrated;
-    code = sqlite3_prepare_v2(db_,
-                              "INSERT INTO turns(time, document, course, exercise, kind, "
-                              "letters, errors, duration, words, error_letters) "
-                              "VALUES(?,?,?,?,?,?,?,?,?,?)",
-                              -1, &insertTurn_, nullptr);
+    code = Sql().prepare_v2(db_,
+                            "INSERT INTO turns(time, document, course, exercise, kind, "
+                            "letters, errors, duration, words, error_letters) "
+                            "VALUES(?,?,?,?,?,?,?,?,?,?)",
+                            -1, &insertTurn_, nullptr);
     if (code == SQLITE_OK)
-        code = sqlite3_prepare_v2(
+        code = Sql().prepare_v2(
             db_, "INSERT INTO turn_keys(turn, code, correct, timed, ms) VALUES(?,?,?,?,?)", -1,
             &insertKey_, nullptr);
     return code == SQLITE_OK ? JournalStatus::Ok : Fail(code);
@@ -162,12 +164,12 @@ JournalStatus CJournal::Migrate() {
     if (code != SQLITE_OK) return Fail(code);
     sqlite3_stmt* query = nullptr;
     int version = 0;
-    code = sqlite3_prepare_v2(db_, "PRAGMA user_version;", -1, &query, nullptr);
-    if (code == SQLITE_OK && (code = sqlite3_step(query)) == SQLITE_ROW) {
-        version = sqlite3_column_int(query, 0);
+    code = Sql().prepare_v2(db_, "PRAGMA user_version;", -1, &query, nullptr);
+    if (code == SQLITE_OK && (code = Sql().step(query)) == SQLITE_ROW) {
+        version = Sql().column_int(query, 0);
         code = SQLITE_OK;
     }
-    sqlite3_finalize(query);
+    Sql().finalize(query);
     if (code == SQLITE_OK && version > kVersion) {
         Exec(db_, "ROLLBACK;");
         Close();
@@ -232,31 +234,31 @@ int CJournal::WriteTurn(const JournalTurn& turn) {
     if (code != SQLITE_OK) return code;
     const CTurnRecord& r = turn.record;
     const std::string time = JournalUtcText(turn.time);
-    sqlite3_bind_text(insertTurn_, 1, time.data(), static_cast<int>(time.size()), SQLITE_STATIC);
-    sqlite3_bind_text(insertTurn_, 2, turn.document.data(), static_cast<int>(turn.document.size()),
-                      SQLITE_STATIC);
-    sqlite3_bind_text(insertTurn_, 3, turn.course.data(), static_cast<int>(turn.course.size()),
-                      SQLITE_STATIC);
+    Sql().bind_text(insertTurn_, 1, time.data(), static_cast<int>(time.size()), SQLITE_STATIC);
+    Sql().bind_text(insertTurn_, 2, turn.document.data(), static_cast<int>(turn.document.size()),
+                    SQLITE_STATIC);
+    Sql().bind_text(insertTurn_, 3, turn.course.data(), static_cast<int>(turn.course.size()),
+                    SQLITE_STATIC);
     const int numbers[] = {r.exercise, r.kind, r.letters, r.errors, r.duration, r.words};
-    for (int i = 0; i < 6; ++i) sqlite3_bind_int(insertTurn_, 4 + i, numbers[i]);
-    sqlite3_bind_blob(insertTurn_, 10, r.errorLetters.data(),
-                      static_cast<int>(r.errorLetters.size()), SQLITE_STATIC);
-    bool ok = sqlite3_step(insertTurn_) == SQLITE_DONE;
-    sqlite3_reset(insertTurn_);
-    const sqlite3_int64 id = sqlite3_last_insert_rowid(db_);
+    for (int i = 0; i < 6; ++i) Sql().bind_int(insertTurn_, 4 + i, numbers[i]);
+    Sql().bind_blob(insertTurn_, 10, r.errorLetters.data(), static_cast<int>(r.errorLetters.size()),
+                    SQLITE_STATIC);
+    bool ok = Sql().step(insertTurn_) == SQLITE_DONE;
+    Sql().reset(insertTurn_);
+    const sqlite3_int64 id = Sql().last_insert_rowid(db_);
     for (int code = 0; ok && turn.keys && code < 256; ++code) {
         const KeyFigures& key = (*turn.keys)[static_cast<unsigned char>(code)];
         if (key.correct == 0) continue;
-        sqlite3_bind_int64(insertKey_, 1, id);
-        sqlite3_bind_int(insertKey_, 2, code);
-        sqlite3_bind_int(insertKey_, 3, key.correct);
-        sqlite3_bind_int(insertKey_, 4, key.timed);
-        sqlite3_bind_int64(insertKey_, 5, key.milliseconds);
-        ok = sqlite3_step(insertKey_) == SQLITE_DONE;
-        sqlite3_reset(insertKey_);
+        Sql().bind_int64(insertKey_, 1, id);
+        Sql().bind_int(insertKey_, 2, code);
+        Sql().bind_int(insertKey_, 3, key.correct);
+        Sql().bind_int(insertKey_, 4, key.timed);
+        Sql().bind_int64(insertKey_, 5, key.milliseconds);
+        ok = Sql().step(insertKey_) == SQLITE_DONE;
+        Sql().reset(insertKey_);
     }
     if (ok && (code = Exec(db_, "COMMIT;")) == SQLITE_OK) return SQLITE_OK;
-    const int failure = ok ? code : sqlite3_extended_errcode(db_);
+    const int failure = ok ? code : Sql().extended_errcode(db_);
     Exec(db_, "ROLLBACK;");
     return failure == SQLITE_OK ? SQLITE_ERROR : failure;
 }
@@ -264,15 +266,15 @@ int CJournal::WriteTurn(const JournalTurn& turn) {
 JournalStatus CJournal::MoveDocument(const std::string& from, const std::string& to) {
     if (!db_) return JournalStatus::Closed;
     sqlite3_stmt* update = nullptr;
-    int code = sqlite3_prepare_v2(db_, "UPDATE turns SET document=?1 WHERE document=?2", -1,
-                                  &update, nullptr);
+    int code = Sql().prepare_v2(db_, "UPDATE turns SET document=?1 WHERE document=?2", -1, &update,
+                                nullptr);
     if (code == SQLITE_OK) {
-        sqlite3_bind_text(update, 1, to.data(), static_cast<int>(to.size()), SQLITE_STATIC);
-        sqlite3_bind_text(update, 2, from.data(), static_cast<int>(from.size()), SQLITE_STATIC);
-        code = sqlite3_step(update);
+        Sql().bind_text(update, 1, to.data(), static_cast<int>(to.size()), SQLITE_STATIC);
+        Sql().bind_text(update, 2, from.data(), static_cast<int>(from.size()), SQLITE_STATIC);
+        code = Sql().step(update);
         if (code == SQLITE_DONE) code = SQLITE_OK;
     }
-    sqlite3_finalize(update);
+    Sql().finalize(update);
     return code == SQLITE_OK ? JournalStatus::Ok : Fail(code);
 }
 

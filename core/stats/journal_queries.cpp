@@ -1,10 +1,9 @@
 // What the journal tells about a span of days: the days' totals and each key's speed.
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <map>
 
 #include "core/stats/journal.h"
+#include "core/stats/sqlite_library.h"
 
 namespace zav {
 namespace {
@@ -13,22 +12,24 @@ namespace {
 class CQuery {
   public:
     CQuery(sqlite3* db, const char* sql, std::initializer_list<std::string> params) {
-        if (!db || sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr) != SQLITE_OK) return;
+        if (!db || Sql().prepare_v2(db, sql, -1, &statement_, nullptr) != SQLITE_OK) return;
         int index = 1;
         for (const std::string& param : params)
-            sqlite3_bind_text(statement_, index++, param.c_str(), static_cast<int>(param.size()),
-                              SQLITE_TRANSIENT);
+            Sql().bind_text(statement_, index++, param.c_str(), static_cast<int>(param.size()),
+                            SQLITE_TRANSIENT);
     }
-    ~CQuery() { sqlite3_finalize(statement_); }
+    ~CQuery() {
+        if (statement_) Sql().finalize(statement_);
+    }
     CQuery(const CQuery&) = delete;
     CQuery& operator=(const CQuery&) = delete;
 
-    bool Next() { return statement_ && sqlite3_step(statement_) == SQLITE_ROW; }
-    long long Number(int column) const { return sqlite3_column_int64(statement_, column); }
+    bool Next() { return statement_ && Sql().step(statement_) == SQLITE_ROW; }
+    long long Number(int column) const { return Sql().column_int64(statement_, column); }
     std::string Text(int column) const {
-        const auto* text = sqlite3_column_text(statement_, column);
+        const auto* text = Sql().column_text(statement_, column);
         return text ? std::string(reinterpret_cast<const char*>(text),
-                                  sqlite3_column_bytes(statement_, column))
+                                  Sql().column_bytes(statement_, column))
                     : std::string();
     }
 
