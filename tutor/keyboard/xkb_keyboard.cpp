@@ -155,7 +155,7 @@ xkb_mod_mask_t MaskOfKey(xkb_keymap* keymap, const char* keyName, xkb_keysym_t e
     return xkb_state_serialize_mods(state.get(), XKB_STATE_MODS_EFFECTIVE);
 }
 
-// One context and one compose table serve every build, one build at a time.
+// One context serves every build, one build at a time.
 std::mutex buildMutex;
 
 xkb_context* SharedContext() {
@@ -168,11 +168,6 @@ xkb_context* SharedContext() {
     return context.get();
 }
 
-xkb_compose_table* SharedCompose() {
-    static ComposeTable table = SharedContext() ? LoadCompose(SharedContext()) : nullptr;
-    return table.get();
-}
-
 }  // namespace
 
 // Labels and sequences of every key of `map` from layout `group` of `keymap`.
@@ -183,9 +178,11 @@ static bool FillKeyboardMap(CKeyboardMap& map, xkb_keymap* keymap, unsigned grou
 
     State state(xkb_state_new(keymap));
     if (!state) return false;
-    ComposeState compose(SharedCompose()
-                             ? xkb_compose_state_new(SharedCompose(), XKB_COMPOSE_STATE_NO_FLAGS)
-                             : nullptr);
+    // The compose table is read for each build and not kept: it is a hundred kilobytes, and a
+    // build is rare.
+    const ComposeTable table = SharedContext() ? LoadCompose(SharedContext()) : nullptr;
+    ComposeState compose(table ? xkb_compose_state_new(table.get(), XKB_COMPOSE_STATE_NO_FLAGS)
+                               : nullptr);
 
     std::vector<LevelSym> levels;
     const auto& keys = map.Keys();
