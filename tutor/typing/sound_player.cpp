@@ -3,8 +3,9 @@
 #include <canberra.h>
 
 #include <QFile>
-#include <QLibrary>
 #include <cstdio>
+
+#include "core/app/shared_library.h"
 
 namespace zav::ui {
 namespace {
@@ -31,25 +32,19 @@ struct Canberra {
     decltype(&ca_strerror) strerror = nullptr;
 };
 
-template <typename Function>
-bool Resolve(QLibrary& library, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(library.resolve(name));
-    return function != nullptr;
-}
-
 // The library's functions, or null when it is not installed.
 const Canberra* CanberraApi() {
     static const Canberra* const api = []() -> const Canberra* {
-        static QLibrary library(QStringLiteral("canberra"), 0);
+        static const CSharedLibrary library("libcanberra.so.0");
         static Canberra found;
-        const bool all = Resolve(library, "ca_context_create", found.create) &&
-                         Resolve(library, "ca_context_change_props", found.changeProps) &&
-                         Resolve(library, "ca_context_open", found.open) &&
-                         Resolve(library, "ca_context_destroy", found.destroy) &&
-                         Resolve(library, "ca_context_cache", found.cache) &&
-                         Resolve(library, "ca_context_play", found.play) &&
-                         Resolve(library, "ca_context_cancel", found.cancel) &&
-                         Resolve(library, "ca_strerror", found.strerror);
+        const bool all = library.Find("ca_context_create", found.create) &&
+                         library.Find("ca_context_change_props", found.changeProps) &&
+                         library.Find("ca_context_open", found.open) &&
+                         library.Find("ca_context_destroy", found.destroy) &&
+                         library.Find("ca_context_cache", found.cache) &&
+                         library.Find("ca_context_play", found.play) &&
+                         library.Find("ca_context_cancel", found.cancel) &&
+                         library.Find("ca_strerror", found.strerror);
         return all ? &found : nullptr;
     }();
     return api;
