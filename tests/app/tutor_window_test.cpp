@@ -4,6 +4,7 @@
 
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStyleFactory>
 #include <QToolBar>
 #include <QTranslator>
 #include <QUrl>
@@ -14,6 +15,7 @@
 #include "tests/typing/tutor_fixture.h"
 #include "tutor/app/recent_files.h"
 #include "tutor/app/status_panes.h"
+#include "tutor/app/tutor_style.h"
 
 namespace zav::testing {
 namespace {
@@ -40,6 +42,29 @@ TEST(TutorWindow, StartsUntitledWithTheDefaultCourse) {
     EXPECT_EQ(t.Frame()->windowIcon().availableSizes().size(), 5) << "the program's icon";
     EXPECT_EQ(t.Frame()->findChild<QAction*>(QStringLiteral("helpTips"))->statusTip(),
               QStringLiteral("Muestra consejos para este ejercicio"));
+}
+
+// The arrows of a menu bar or toolbar too narrow for its commands, and the toolbar's icons, are
+// read as PNG, without a plugin: the same images at the same sizes as the style's own.
+TEST(TutorWindow, TheStyleShowsItsOwnExtensionArrowsAndTheToolbarItsIcons) {
+    const ui::CTutorStyle style(QStyleFactory::create(QStringLiteral("Fusion")));
+    for (const auto arrow :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        const QIcon own = style.standardIcon(arrow);
+        const QIcon base = style.baseStyle()->standardIcon(arrow);
+        ASSERT_EQ(own.availableSizes(), base.availableSizes()) << arrow;
+        for (const QSize& size : base.availableSizes())
+            EXPECT_EQ(own.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+                      base.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32))
+                << arrow;
+    }
+    TutorFixture t;
+    ASSERT_TRUE(t.Start());
+    const QList<QAction*> buttons = t.Frame()->findChild<QToolBar*>()->actions();
+    ASSERT_FALSE(buttons.isEmpty());
+    for (const QAction* button : buttons)
+        EXPECT_TRUE(button->isSeparator() || !button->icon().isNull())
+            << button->objectName().toStdString();
 }
 
 TEST(TutorWindow, TheFileArgumentIsTheFirstNonOptionOrTheOneAfterTwoDashes) {

@@ -8,6 +8,7 @@
 #include "core/app/strings.h"
 #include "shared/qt_text.h"
 #include "tutor/app/frame_actions.h"
+#include "tutor/app/png_icon.h"
 #include "tutor/texts.h"
 
 namespace zav::ui {
@@ -55,7 +56,7 @@ void SetPrompt(QAction* action, const char* prompt) {
 }  // namespace
 
 QIcon ToolIcon(const char* themeName, const char* fallback) {
-    QIcon own(QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(fallback)));
+    const QIcon own = PngIcon({QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(fallback))});
     // A desktop that names no icon theme leaves Qt with "hicolor", the freedesktop base theme,
     // which holds programs' icons and no command icons: searching it for every button cost more
     // than the rest of the toolbar.

@@ -11,6 +11,7 @@
 #include "shared/prompts.h"
 #include "shared/qt_text.h"
 #include "shared/translation.h"
+#include "tutor/app/tutor_style.h"
 #include "tutor/app/zavtype_app.h"
 #include "tutor/texts.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
 #endif
     // Qt takes its own options (-style, -display, -platform...) out of argv.
     QApplication app(argc, argv);
+    QApplication::setStyle(new zav::ui::CTutorStyle(QApplication::style()));
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     // Qt took the C library's locale from the environment; the core's printf-style figures

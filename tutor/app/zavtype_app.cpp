@@ -11,6 +11,7 @@
 #include "shared/prompts.h"
 #include "shared/qt_text.h"
 #include "tutor/app/main_frame.h"
+#include "tutor/app/png_icon.h"
 #include "tutor/companion/companions.h"
 #include "tutor/typing/zavtype_view.h"
 
@@ -59,10 +60,10 @@ bool CZAVTypeApp::Start(const QString& file) {
     // time, and the decoding was a tenth of the tutor's own start-up. Up to 128 pixels: a
     // desktop that shows the program larger takes the installed icon of its desktop entry.
     QTimer::singleShot(0, frame_.get(), [] {
-        QIcon icon;
+        QStringList files;
         for (int size : {16, 32, 48, 64, 128})
-            icon.addFile(QStringLiteral(":/icons/zavtype-%1.png").arg(size));
-        QApplication::setWindowIcon(icon);
+            files << QStringLiteral(":/icons/zavtype-%1.png").arg(size);
+        QApplication::setWindowIcon(PngIcon(files));
     });
     frame_->View()->setFocus();
     return true;

@@ -1,0 +1,45 @@
+#include "tutor/app/tutor_style.h"
+
+#include <QGuiApplication>
+#include <array>
+
+#include "tutor/app/png_icon.h"
+
+namespace zav::ui {
+namespace {
+
+// Qt's own images of the two arrows, in the three sizes its style offers; none for the other
+// standard icons.
+QStringList ExtensionArrowFiles(QStyle::StandardPixmap which) {
+    const QString folder = QStringLiteral(":/qt-project.org/styles/commonstyle/images/");
+    QString name;
+    std::array<int, 3> sizes{};
+    if (which == QStyle::SP_ToolBarHorizontalExtensionButton) {
+        const bool rtl = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+        name = rtl ? QStringLiteral("toolbar-ext-h-rtl-%1.png")
+                   : QStringLiteral("toolbar-ext-h-%1.png");
+        sizes = {8, 16, 32};
+    } else if (which == QStyle::SP_ToolBarVerticalExtensionButton) {
+        name = QStringLiteral("toolbar-ext-v-%1.png");
+        sizes = {5, 10, 20};
+    }
+    QStringList files;
+    if (!name.isEmpty())
+        for (int size : sizes) files << folder + name.arg(size);
+    return files;
+}
+
+}  // namespace
+
+QIcon CTutorStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
+                                const QWidget* widget) const {
+    const QStringList files = ExtensionArrowFiles(which);
+    if (!files.isEmpty()) {
+        // Another Qt may keep them elsewhere: then its style reads them its own way.
+        const QIcon icon = PngIcon(files);
+        if (icon.availableSizes().size() == files.size()) return icon;
+    }
+    return QProxyStyle::standardIcon(which, option, widget);
+}
+
+}  // namespace zav::ui
