@@ -65,16 +65,23 @@ void CStatusPanes::SetExercise(const QString& caption) {
 // fits before it, else it shrinks and elides; the view draws the caption in full anyway.
 void CStatusPanes::FitCaption() {
     const int chrome = PaneChrome(exercise_);
-    const int full = exercise_->fontMetrics().horizontalAdvance(caption_) + chrome;
-    const int prompt = bar_->fontMetrics().horizontalAdvance(Tr(text::kIdlePrompt));
+    if (measured_.caption != caption_ || measured_.font != exercise_->font()) {
+        measured_ = {caption_, exercise_->font(),
+                     exercise_->fontMetrics().horizontalAdvance(caption_),
+                     bar_->fontMetrics().horizontalAdvance(Tr(text::kIdlePrompt))};
+    }
+    const int full = measured_.captionWidth + chrome;
+    const int prompt = measured_.promptWidth;
     int width = std::max(full, exercise_->minimumWidth());
     if (exercise_->isVisible() && exercise_->x() > 0) {
         const int room = exercise_->x() + exercise_->width() - 8 - prompt;
         width = std::clamp(room, exercise_->minimumWidth(), width);
     }
     if (width != exercise_->maximumWidth()) exercise_->setMaximumWidth(width);
-    exercise_->setText(exercise_->fontMetrics().elidedText(caption_, Qt::ElideRight,
-                                                           exercise_->maximumWidth() - chrome));
+    const int room = exercise_->maximumWidth() - chrome;
+    exercise_->setText(measured_.captionWidth <= room
+                           ? caption_
+                           : exercise_->fontMetrics().elidedText(caption_, Qt::ElideRight, room));
 }
 
 void CStatusPanes::SetAuto(bool on) {

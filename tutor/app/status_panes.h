@@ -3,6 +3,7 @@
 // and "MAY" while Caps Lock and Num Lock are on, and "AUTO" while the course advances by itself.
 // The lock keys are read from the key events where the platform reports them (X11); elsewhere
 // their panes stay blank.
+#include <QFont>
 #include <QObject>
 
 class QKeyEvent;
@@ -45,6 +46,15 @@ class CStatusPanes : public QObject {
     QLabel* num_;
     QLabel* auto_;
     QString caption_;
+    // The widths of the caption and the idle text in the fonts they were measured in: the pane
+    // moves and resizes many times as the window is laid out, and measuring text means shaping
+    // it again each time.
+    struct Widths {
+        QString caption;
+        QFont font;
+        int captionWidth = 0;
+        int promptWidth = 0;
+    } measured_;
 };
 
 }  // namespace zav::ui
