@@ -1,6 +1,8 @@
 #include "tutor/app/tutor_style.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <algorithm>
 #include <array>
 
 #include "tutor/app/png_icon.h"
@@ -34,11 +36,11 @@ QStringList ExtensionArrowFiles(QStyle::StandardPixmap which) {
 QIcon CTutorStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
                                 const QWidget* widget) const {
     const QStringList files = ExtensionArrowFiles(which);
-    if (!files.isEmpty()) {
-        // Another Qt may keep them elsewhere: then its style reads them its own way.
-        const QIcon icon = PngIcon(files);
-        if (icon.availableSizes().size() == files.size()) return icon;
-    }
+    // Another Qt may keep them elsewhere: then its style reads them its own way. They show only
+    // when a bar is too narrow, so they are read when first shown.
+    if (!files.isEmpty() && std::all_of(files.begin(), files.end(),
+                                        [](const QString& file) { return QFile::exists(file); }))
+        return PngIconWhenShown(files);
     return QProxyStyle::standardIcon(which, option, widget);
 }
 
