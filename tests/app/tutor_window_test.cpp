@@ -13,6 +13,7 @@
 #include "shared/translation.h"
 #include "shared/user_settings.h"
 #include "tests/typing/tutor_fixture.h"
+#include "tutor/app/frame_toolbar.h"
 #include "tutor/app/recent_files.h"
 #include "tutor/app/status_panes.h"
 #include "tutor/app/tutor_style.h"
@@ -65,6 +66,11 @@ TEST(TutorWindow, TheStyleShowsItsOwnExtensionArrowsAndTheToolbarItsIcons) {
     for (const QAction* button : buttons)
         EXPECT_TRUE(button->isSeparator() || !button->icon().isNull())
             << button->objectName().toStdString();
+    // A desktop icon theme without the command's icon: our picture, read when asked for.
+    const QString desktopTheme = QIcon::themeName();
+    QIcon::setThemeName(QStringLiteral("zav-no-such-theme"));
+    EXPECT_EQ(ui::ToolIcon("document-new", "new").availableSizes(), QList<QSize>{QSize(24, 24)});
+    QIcon::setThemeName(desktopTheme);
 }
 
 TEST(TutorWindow, TheFileArgumentIsTheFirstNonOptionOrTheOneAfterTwoDashes) {

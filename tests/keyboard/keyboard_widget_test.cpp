@@ -47,11 +47,11 @@ class KeyboardFixture : public TutorFixture {
         return names;
     }
     QImage KeyImage(const char* key) const {
-        return Keyboard()->Canvas().copy(Keyboard()->KeyRect(Key(key)));
+        return Keyboard()->Rendered().copy(Keyboard()->KeyRect(Key(key)));
     }
     QRgb Pixel(const char* key) const {
         const QRect box = Keyboard()->KeyRect(Key(key));
-        return Keyboard()->Canvas().pixel(box.right() - 3, box.center().y());
+        return Keyboard()->Rendered().pixel(box.right() - 3, box.center().y());
     }
     void TypeText(const QString& text) {
         QTest::sendKeyEvent(QTest::Click, View(), Qt::Key_unknown, text, Qt::NoModifier);
@@ -144,7 +144,7 @@ TEST(KeyHeatMap, ColoursKeysByErrorRatioAndLeavesUntypedKeysNeutral) {
     EXPECT_FALSE(values[key("AC02")]);
     const auto pixel = [&](const char* name) {
         const QRect box = heat->KeyRect(key(name));
-        return QColor(heat->Canvas().pixel(box.right() - 3, box.center().y()));
+        return QColor(heat->Rendered().pixel(box.right() - 3, box.center().y()));
     };
     EXPECT_GT(pixel("AC04").green(), pixel("AC04").red());  // green
     EXPECT_GT(pixel("AC01").red(), pixel("AC01").green());  // red

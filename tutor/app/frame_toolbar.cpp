@@ -56,13 +56,14 @@ void SetPrompt(QAction* action, const char* prompt) {
 }  // namespace
 
 QIcon ToolIcon(const char* themeName, const char* fallback) {
-    const QIcon own = PngIcon({QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(fallback))});
+    const QStringList own{QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(fallback))};
     // A desktop that names no icon theme leaves Qt with "hicolor", the freedesktop base theme,
     // which holds programs' icons and no command icons: searching it for every button cost more
     // than the rest of the toolbar.
     const QString theme = QIcon::themeName();
-    if (theme.isEmpty() || theme == QLatin1String("hicolor")) return own;
-    return QIcon::fromTheme(QString::fromLatin1(themeName), own);
+    if (theme.isEmpty() || theme == QLatin1String("hicolor")) return PngIcon(own);
+    // Our picture is read only where the theme has no icon of its own.
+    return QIcon::fromTheme(QString::fromLatin1(themeName), PngIconWhenShown(own));
 }
 
 QToolBar* CreateFrameToolBar(QMainWindow& frame, const FrameActions& actions) {

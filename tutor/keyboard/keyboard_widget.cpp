@@ -188,7 +188,7 @@ void CKeyboardWidget::Paint(QPainter& p, const QRegion& area) const {
     DrawLegend(p);
 }
 
-QImage CKeyboardWidget::Canvas() const {
+QImage CKeyboardWidget::Rendered() const {
     QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     QPainter p(&image);
     Paint(p, QRegion(image.rect()));

@@ -48,7 +48,7 @@ class CKeyboardWidget : public QWidget {
     // Where a key stands in the widget (its upper part for the ISO Return).
     QRect KeyRect(int key) const;
     // The keyboard as painted now, for the tests and the pictures of the documentation.
-    QImage Canvas() const;
+    QImage Rendered() const;
 
     QSize sizeHint() const override { return {640, 220}; }
     QSize minimumSizeHint() const override { return {300, 110}; }
