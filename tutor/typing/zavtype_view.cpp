@@ -92,7 +92,8 @@ CZAVTypeView::Boxes CZAVTypeView::Layout() const {
     return {QRect(kMargin, mid - 5 - box, right - 2 * kMargin, box),
             QRect(kMargin, mid + 5, right - 2 * kMargin, box),
             QRect(kTextLeft, mid - box, right - kMargin - kTextLeft, box - 10),
-            QRect(kTextLeft, mid + 10, right - kMargin - kTextLeft, box - 10)};
+            QRect(kTextLeft, mid + 10, right - kMargin - kTextLeft, box - 10),
+            QRect(0, mid + 5, right, box)};
 }
 
 // A keystroke changes the typing box only around the caret: from a little before where the last
@@ -119,7 +120,7 @@ void CZAVTypeView::DrawExercise(bool full) {
     if (full || drawnPosition_ < 0) {
         update();
     } else {
-        QRect changed(0, boxes.typing.top(), right, boxes.typing.height());
+        QRect changed = boxes.typingRow;
         if (drawnPosition_ <= position) {
             const int from =
                 std::min(kTextLeft + qFloor(PrefixX(drawnPosition_)), oldCaretX) - margin_;
@@ -128,7 +129,7 @@ void CZAVTypeView::DrawExercise(bool full) {
             changed.setRight(std::min(right - 1, to));
             const int edge = boxes.typing.right();
             if (!changed.isEmpty() && changed.left() <= edge && changed.right() >= edge)
-                changed = QRect(0, boxes.typing.top(), right, boxes.typing.height());
+                changed = boxes.typingRow;
         }
         QRegion dirty = changed.isEmpty() ? QRegion() : QRegion(changed);
         dirty += drawnLetter_ | letter;
@@ -170,7 +171,7 @@ void CZAVTypeView::Paint(QPainter& p, const QRect& area) {
         if (!DrawTypingColumns(p, boxes.typing, boxes.typingText, columns)) {
             // The text's clipping changed: drawn whole, and whole everywhere else too.
             DrawTypingColumns(p, boxes.typing, boxes.typingText, QRect());
-            update(QRect(0, boxes.typing.top(), right, boxes.typing.height()));
+            update(boxes.typingRow);
         }
     }
     p.setBackgroundMode(Qt::TransparentMode);

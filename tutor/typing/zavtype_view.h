@@ -82,6 +82,8 @@ class CZAVTypeView : public QWidget {
     // The two boxes and the text areas inside them, at the current size.
     struct Boxes {
         QRect upper, typing, upperText, typingText;
+        // The typing box's rows across the whole view.
+        QRect typingRow;
     };
     struct LetterMark {
         QRect cell, underline;
