@@ -1,7 +1,9 @@
 #include "core/stats/journal.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <system_error>
+#include <thread>
 
 #include "core/stats/sqlite_library.h"
 
@@ -63,6 +65,35 @@ JournalStatus Classify(int code) {
 
 int Exec(sqlite3* db, const char* sql) {
     return Sql().exec(db, sql, nullptr, nullptr, nullptr);
+}
+
+int ReadVersion(sqlite3* db, int& version) {
+    sqlite3_stmt* query = nullptr;
+    int code = Sql().prepare_v2(db, "PRAGMA user_version;", -1, &query, nullptr);
+    if (code == SQLITE_OK && (code = Sql().step(query)) == SQLITE_ROW) {
+        version = Sql().column_int(query, 0);
+        code = SQLITE_OK;
+    }
+    Sql().finalize(query);
+    return code;
+}
+
+// WAL lets readers and one writer work side by side; NORMAL syncs at checkpoints only, so a turn's
+// commit costs no disk flush and a crash can lose at most the last turns, never the journal.
+// The switch needs the file to itself and SQLite does not wait for it: when a second tutor opens a
+// new journal while the first is switching it, it waits here until it reads the file as WAL.
+int SwitchToWal(sqlite3* db, int busyMilliseconds) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(busyMilliseconds);
+    int code = Exec(db, "PRAGMA journal_mode=WAL;");
+    while ((code & 0xff) == SQLITE_BUSY && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        // A read tells the connection that another one has switched the file already.
+        int version = 0;
+        if ((code = ReadVersion(db, version)) == SQLITE_OK)
+            code = Exec(db, "PRAGMA journal_mode=WAL;");
+    }
+    return code;
 }
 
 std::string TimeText(std::time_t time, bool utc, const char* format) {
@@ -128,20 +159,13 @@ JournalStatus CJournal::OpenFile() {
     // Two tutors share one journal: a writer waits for the other instead of failing at once.
     Sql().busy_timeout(db_, busyMilliseconds_);
     // A journal of a newer tutor is not touched at all, not even to switch its log mode.
-    sqlite3_stmt* query = nullptr;
-    code = Sql().prepare_v2(db_, "PRAGMA user_version;", -1, &query, nullptr);
-    if (code == SQLITE_OK) code = Sql().step(query);
-    const int version = code == SQLITE_ROW ? Sql().column_int(query, 0) : 0;
-    Sql().finalize(query);
-    if (code != SQLITE_ROW) return Fail(code);
+    int version = 0;
+    if ((code = ReadVersion(db_, version)) != SQLITE_OK) return Fail(code);
     if (version > kVersion) {
         Close();
         return JournalStatus::Newer;
     }
-    // WAL lets readers and one writer work side by side; NORMAL syncs at checkpoints only, so a
-    // turn's commit costs no disk flush and a crash can lose at most the last turns, never the
-    // journal.
-    if ((code = Exec(db_, "PRAGMA journal_mode=WAL;")) != SQLITE_OK ||
+    if ((code = SwitchToWal(db_, busyMilliseconds_)) != SQLITE_OK ||
         (code = Exec(db_, "PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;")) != SQLITE_OK)
         return Fail(code);
     const JournalStatus migrated = Migrate();
@@ -162,14 +186,8 @@ JournalStatus CJournal::OpenFile() {
 JournalStatus CJournal::Migrate() {
     int code = Exec(db_, "BEGIN IMMEDIATE;");
     if (code != SQLITE_OK) return Fail(code);
-    sqlite3_stmt* query = nullptr;
     int version = 0;
-    code = Sql().prepare_v2(db_, "PRAGMA user_version;", -1, &query, nullptr);
-    if (code == SQLITE_OK && (code = Sql().step(query)) == SQLITE_ROW) {
-        version = Sql().column_int(query, 0);
-        code = SQLITE_OK;
-    }
-    Sql().finalize(query);
+    code = ReadVersion(db_, version);
     if (code == SQLITE_OK && version > kVersion) {
         Exec(db_, "ROLLBACK;");
         Close();

@@ -241,17 +241,18 @@ TEST(Journal, TwoTutorsWriteTogetherWithoutLoss) {
         child = fork();
         if (child == 0) {
             CJournal journal(file);
-            int ok = journal.Open() == JournalStatus::Ok;
+            JournalStatus status = journal.Open();
             const CKeyTimes keys = Keys({{'a', 2, 150}, {'b', 1, 90}});
-            for (int i = 0; ok && i < kTurns; ++i)
-                ok = journal.AddTurn(Turn(kNow, "a.zav", &keys)) == JournalStatus::Ok;
-            _exit(ok ? 0 : 1);
+            for (int i = 0; status == JournalStatus::Ok && i < kTurns; ++i)
+                status = journal.AddTurn(Turn(kNow, "a.zav", &keys));
+            _exit(static_cast<int>(status));  // 0 is Ok
         }
     }
     for (pid_t child : children) {
         int status = 0;
         waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        ASSERT_TRUE(WIFEXITED(status)) << status;
+        EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(JournalStatus::Ok));
     }
     EXPECT_EQ(Scalar(file, "SELECT count(*) FROM turns"), std::to_string(2 * kTurns));
     EXPECT_EQ(Scalar(file, "SELECT count(*) FROM turn_keys"), std::to_string(6 * kTurns));
