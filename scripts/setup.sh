@@ -9,7 +9,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libxkbcommon-dev libxkbcommon-x11-dev xkb-data libx11-data
     xvfb xdotool imagemagick fonts-dejavu-core openbox x11-xkb-utils scdoc
-    libpugixml-dev libsqlite3-dev
+    libpugixml-dev libsqlite3-dev libfontconfig-dev
     libclang-rt-14-dev
     "$@"
 )

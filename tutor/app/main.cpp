@@ -1,11 +1,13 @@
 // The tutor's entry point: --help and --version answer without a display; otherwise the
 // application starts with the progress file named on the command line, if any.
+#include <fontconfig/fontconfig.h>
 #include <malloc.h>
 
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
+#include <thread>
 
 #include "core/app/strings.h"
 #include "shared/prompts.h"
@@ -38,12 +40,18 @@ int main(int argc, char* argv[]) {
     }
 
 #ifdef M_ARENA_MAX
-    // One heap for every thread: the few helper threads (the keyboard map's build, Qt's own)
-    // would each keep a heap of their own, hundreds of kilobytes the window never reuses.
+    // One heap for every thread, set before the first helper starts: the helper threads (the
+    // font configuration's reading below, the keyboard map's build, Qt's own) would each keep a
+    // heap of their own, hundreds of kilobytes the window never reuses.
     mallopt(M_ARENA_MAX, 1);
 #endif
+    // Reading the font configuration is the longest single step before the window can be laid
+    // out, and it needs no display: a second core does it while Qt connects to the display, and
+    // Qt's own FcInit then finds it done.
+    std::jthread fontConfiguration([] { FcInit(); });
     // Qt takes its own options (-style, -display, -platform...) out of argv.
     QApplication app(argc, argv);
+    fontConfiguration.join();
     QApplication::setStyle(new zav::ui::CTutorStyle(QApplication::style()));
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
