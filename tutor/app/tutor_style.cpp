@@ -31,7 +31,17 @@ QStringList ExtensionArrowFiles(QStyle::StandardPixmap which) {
     return files;
 }
 
+// The pictures of a bar's title buttons, the same whatever the bar and its colours.
+bool IsTitleButton(QStyle::StandardPixmap which) {
+    return which == QStyle::SP_TitleBarNormalButton || which == QStyle::SP_TitleBarMinButton ||
+           which == QStyle::SP_TitleBarCloseButton || which == QStyle::SP_DockWidgetCloseButton;
+}
+
 }  // namespace
+
+CTutorStyle::CTutorStyle(QStyle* base)
+    : QProxyStyle(base),
+      fusion_(base && base->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0) {}
 
 QIcon CTutorStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
                                 const QWidget* widget) const {
@@ -41,6 +51,12 @@ QIcon CTutorStyle::standardIcon(StandardPixmap which, const QStyleOption* option
     if (!files.isEmpty() && std::all_of(files.begin(), files.end(),
                                         [](const QString& file) { return QFile::exists(file); }))
         return PngIconWhenShown(files);
+    // The three bars ask twenty times while the window is built.
+    if (fusion_ && IsTitleButton(which)) {
+        QIcon& icon = titleButtons_[which];
+        if (icon.isNull()) icon = QProxyStyle::standardIcon(which, option, widget);
+        return icon;
+    }
     return QProxyStyle::standardIcon(which, option, widget);
 }
 
