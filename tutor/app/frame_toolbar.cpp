@@ -56,17 +56,14 @@ void SetPrompt(QAction* action, const char* prompt) {
 }  // namespace
 
 QIcon ToolIcon(const char* themeName, const char* fallback) {
-    // Our picture is read when the button is first drawn, after the window is up: twelve
-    // decodings were a third of the toolbar's share of the start.
-    const QIcon own =
-        PngIconWhenShown({QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(fallback))});
+    const QStringList own{QStringLiteral(":/toolbar/%1.png").arg(QLatin1String(fallback))};
     // A desktop that names no icon theme leaves Qt with "hicolor", the freedesktop base theme,
     // which holds programs' icons and no command icons: searching it for every button cost more
     // than the rest of the toolbar.
     const QString theme = QIcon::themeName();
-    if (theme.isEmpty() || theme == QLatin1String("hicolor")) return own;
+    if (theme.isEmpty() || theme == QLatin1String("hicolor")) return PngIcon(own);
     // Our picture is read only where the theme has no icon of its own.
-    return QIcon::fromTheme(QString::fromLatin1(themeName), own);
+    return QIcon::fromTheme(QString::fromLatin1(themeName), PngIconWhenShown(own));
 }
 
 QToolBar* CreateFrameToolBar(QMainWindow& frame, const FrameActions& actions) {

@@ -39,8 +39,7 @@ class CPngIconEngine : public QIconEngine {
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         return Icon().availableSizes(mode, state);
     }
-    // Asked while the window is laid out: the files are the program's own, so an icon is there.
-    bool isNull() override { return read_ ? icon_.isNull() : files_.isEmpty(); }
+    bool isNull() override { return Icon().isNull(); }
     QIconEngine* clone() const override { return new CPngIconEngine(files_); }
 
   private:

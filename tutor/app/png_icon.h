@@ -10,8 +10,7 @@ namespace zav::ui {
 // One icon with an image of each file's size; files that cannot be read are left out.
 QIcon PngIcon(const QStringList& files);
 
-// The same, read when first drawn or asked for its sizes: for an icon not drawn before the
-// window is up, or seldom shown.
+// The same, read when first drawn or asked for its sizes: for an icon that is seldom shown.
 QIcon PngIconWhenShown(const QStringList& files);
 
 }  // namespace zav::ui
