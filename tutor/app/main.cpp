@@ -4,6 +4,7 @@
 #include <malloc.h>
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <clocale>
 #include <cstdio>
 #include <filesystem>
@@ -52,6 +53,10 @@ int main(int argc, char* argv[]) {
     // Qt takes its own options (-style, -display, -platform...) out of argv.
     QApplication app(argc, argv);
     fontConfiguration.join();
+    // The first widget with a text makes Qt's accessibility open the session bus, and the window
+    // waits for it; where no bus runs, libdbus first tries to launch one. A helper opens it now,
+    // while the window is being built, so that it is there when the first widget asks.
+    std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
     QApplication::setStyle(new zav::ui::CTutorStyle(QApplication::style()));
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
