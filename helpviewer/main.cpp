@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/app/session_bus.h"
 #include "helpviewer/help_app.h"
 #include "helpviewer/help_window.h"
 #include "helpviewer/message_sink.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    zav::SkipImpossibleBusLaunch();
     // Qt takes its own options (-platform, -style, -display...) out of argv first.
     QApplication app(argc, argv);
     const Options options = ParseArguments(argc, argv);

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "core/app/session_bus.h"
 #include "core/app/strings.h"
 #include "shared/prompts.h"
 #include "shared/qt_text.h"
@@ -40,6 +41,8 @@ int main(int argc, char* argv[]) {
             break;
     }
 
+    // Before any thread starts: it may set the environment.
+    zav::SkipImpossibleBusLaunch();
 #ifdef M_ARENA_MAX
     // One heap for every thread, set before the first helper starts: the helper threads (the
     // font configuration's reading below, the keyboard map's build, Qt's own) would each keep a
@@ -54,8 +57,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     fontConfiguration.join();
     // The first widget with a text makes Qt's accessibility open the session bus, and the window
-    // waits for it; where no bus runs, libdbus first tries to launch one. A helper opens it now,
-    // while the window is being built, so that it is there when the first widget asks.
+    // waits for it; where no bus runs but one can be launched, libdbus first launches it. A helper
+    // opens it now, while the window is being built, so that it is there when the first widget
+    // asks.
     std::jthread sessionBus([] { QDBusConnection::sessionBus(); });
     QApplication::setStyle(new zav::ui::CTutorStyle(QApplication::style()));
     QStringList arguments;
