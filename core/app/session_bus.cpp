@@ -7,18 +7,20 @@ namespace zav {
 
 namespace {
 
-// libdbus runs the one in its own folder, then looks along PATH.
+// libdbus runs the one in its own folder, then looks along PATH as execvp does: an empty entry
+// is the working folder, and no PATH at all is the C library's default.
 bool LauncherFound(const char* path,
                    const std::function<bool(const std::filesystem::path&)>& exists) {
     if (exists("/usr/bin/dbus-launch")) return true;
-    std::string_view rest = path ? path : "";
-    while (!rest.empty()) {
+    std::string_view rest = path ? path : "/bin:/usr/bin";
+    for (;;) {
         const std::size_t colon = rest.find(':');
         const std::string_view folder = rest.substr(0, colon);
-        if (!folder.empty() && exists(std::filesystem::path(folder) / "dbus-launch")) return true;
-        rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
+        if (exists(std::filesystem::path(folder.empty() ? "." : folder) / "dbus-launch"))
+            return true;
+        if (colon == std::string_view::npos) return false;
+        rest = rest.substr(colon + 1);
     }
-    return false;
 }
 
 }  // namespace

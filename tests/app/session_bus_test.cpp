@@ -23,6 +23,11 @@ TEST(SessionBusTest, NamesTheMissingUserBusOnlyWhereNoBusCanBeHad) {
         {"user bus there", plain, {"/run/user/1000/bus"}, ""},
         {"launcher in its folder", plain, {"/usr/bin/dbus-launch"}, ""},
         {"launcher along PATH", plain, {"/bin/dbus-launch"}, ""},
+        {"launcher in the working folder", plain, {"./dbus-launch"}, ""},
+        {"launcher in the default PATH",
+         {nullptr, "/run/user/7", nullptr},
+         {"/bin/dbus-launch"},
+         ""},
         {"no runtime folder", {nullptr, nullptr, "/bin"}, {}, ""},
         {"no PATH", {nullptr, "/run/user/7", nullptr}, {}, "unix:path=/run/user/7/bus"},
     };
